@@ -1,0 +1,7 @@
+#pragma once
+#include "framework/exercise_screen.h"
+
+#include <memory>
+
+// The screen of exercise N, reporting to the given host.
+std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* host);

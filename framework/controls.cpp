@@ -1,0 +1,611 @@
+#include "framework/controls.h"
+
+#include "framework/dragdrop.h"
+#include "framework/pictures.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <climits>
+#include <cmath>
+
+namespace forms {
+
+namespace {
+
+QPen penFor(VbColor c, int widthPx, LineStyle s) {
+    if (s == LineStyle::Transparent) return QPen(Qt::NoPen);
+    QPen pen(toQColor(c));
+    pen.setWidthF(std::max(1.0, widthPx * scale()));
+    static const Qt::PenStyle styles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
+                                          Qt::DashDotDotLine};
+    pen.setStyle(styles[int(s)]);
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+int twipsOf(int pixels) { return int(std::lround(pixels * twipsPerPixel() / scale())); }
+
+Qt::Alignment qtAlign(Align a) {
+    switch (a) {
+    case Align::Centre: return Qt::AlignHCenter;
+    case Align::Right: return Qt::AlignRight;
+    default: return Qt::AlignLeft;
+    }
+}
+
+void setColors(QWidget* w, VbColor fore, VbColor back) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Text, toQColor(fore));
+    p.setColor(QPalette::WindowText, toQColor(fore));
+    p.setColor(QPalette::ButtonText, toQColor(fore));
+    p.setColor(QPalette::Base, toQColor(back));
+    p.setColor(QPalette::Window, toQColor(back));
+    p.setColor(QPalette::Button, toQColor(back));
+    w->setPalette(p);
+}
+
+int vbShift(Qt::KeyboardModifiers m) {
+    return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
+}
+
+int vbButton(Qt::MouseButton b) {
+    switch (b) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+void Control::Place(int left, int top, int width, int height) {
+    tw_ = QRect(left, top, width, height);
+    self_->setGeometry(pxRect(left, top, width, height));
+}
+
+void Control::SetVisible(bool v) {
+    visible_ = v;
+    self_->setVisible(v);
+}
+
+// ---------------------------------------------------------------- Label
+
+Label::Label(QWidget* parent) : Ctl(parent) { setFont(makeFont(fontDef_)); }
+
+Label* Label::setCaption(const QString& c) {
+    caption_ = c;
+    fit();
+    update();
+    return this;
+}
+
+Label* Label::font(const FontDef& f) {
+    fontDef_ = f;
+    setFont(makeFont(f));
+    fit();
+    update();
+    return this;
+}
+
+Label* Label::color(VbColor c) {
+    fore_ = c;
+    update();
+    return this;
+}
+
+Label* Label::opaque(VbColor back) {
+    opaque_ = true;
+    back_ = back;
+    update();
+    return this;
+}
+
+Label* Label::transparent() {
+    opaque_ = false;
+    update();
+    return this;
+}
+
+Label* Label::align(Align a) {
+    align_ = a;
+    fit();
+    update();
+    return this;
+}
+
+Label* Label::wrap() {
+    wrap_ = true;
+    fit();
+    return this;
+}
+
+Label* Label::autoSize() {
+    autoSize_ = true;
+    fit();
+    return this;
+}
+
+Label* Label::click(std::function<void()> f) {
+    onClick_ = std::move(f);
+    return this;
+}
+
+void Label::Place(int left, int top, int width, int height) {
+    Control::Place(left, top, width, height);
+    fit();
+}
+
+void Label::fit() {
+    const QFontMetrics fm(QWidget::font());
+    if (autoSize_) {
+        if (wrap_) {
+            // Grows downwards, keeping its width.
+            const QRect r =
+                fm.boundingRect(QRect(0, 0, std::max(1, width()), INT_MAX / 4), Qt::TextWordWrap, caption_);
+            Control::Place(Left(), Top(), Width(), twipsOf(std::max(r.height(), fm.height())));
+        } else {
+            const QSize s = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
+            Control::Place(Left(), Top(), twipsOf(s.width()), twipsOf(s.height()));
+        }
+        return;
+    }
+    if (wraps()) return;
+    // A one-line caption a little wider than its design box (the stand-in fonts are not all the same
+    // width as the originals) overflows on the side its alignment leaves free rather than losing letters.
+    QRect r = pxRect(Left(), Top(), Width(), Height());
+    const int extra = fm.horizontalAdvance(caption_) + 1 - r.width();
+    if (extra > 0) {
+        if (align_ == Align::Centre) r.adjust(-extra / 2, 0, extra - extra / 2, 0);
+        else if (align_ == Align::Right) r.adjust(-extra, 0, 0, 0);
+        else r.adjust(0, 0, extra, 0);
+    }
+    setGeometry(r);
+}
+
+bool Label::wraps() const {
+    // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
+    // its last word to an invisible second line.
+    return wrap_ || pxRect(Left(), Top(), Width(), Height()).height() >= 1.8 * QFontMetrics(QWidget::font()).lineSpacing();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (opaque_) p.fillRect(rect(), toQColor(back_));
+    p.setFont(QWidget::font());
+    // The platform greys out disabled captions.
+    p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
+    p.drawText(rect(), int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), caption_);
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick_) {
+        onClick_();
+        return;
+    }
+    QWidget::mouseReleaseEvent(e);
+}
+
+void Label::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) update();
+    QWidget::changeEvent(e);
+}
+
+// ---------------------------------------------------------------- Shape
+
+Shape::Shape(QWidget* parent) : Ctl(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+Shape* Shape::kind(ShapeKind k) {
+    kind_ = k;
+    update();
+    return this;
+}
+
+Shape* Shape::border(VbColor c, int widthPx, LineStyle s) {
+    borderColor_ = c;
+    borderWidth_ = widthPx;
+    borderStyle_ = s;
+    update();
+    return this;
+}
+
+Shape* Shape::fill(VbColor c) {
+    fill_ = c;
+    filled_ = true;
+    update();
+    return this;
+}
+
+Shape* Shape::noFill() {
+    filled_ = false;
+    update();
+    return this;
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing, kind_ != ShapeKind::Rectangle && kind_ != ShapeKind::Square);
+    const QPen pen = penFor(borderColor_, borderWidth_, borderStyle_);
+    const double w = pen.style() == Qt::NoPen ? 0.0 : pen.widthF();
+    QRectF box = QRectF(rect()).adjusted(w / 2, w / 2, -w / 2, -w / 2);
+    const bool squareKind =
+        kind_ == ShapeKind::Square || kind_ == ShapeKind::Circle || kind_ == ShapeKind::RoundedSquare;
+    if (squareKind) {
+        const double side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    }
+    p.setPen(pen);
+    p.setBrush(filled_ ? QBrush(toQColor(fill_)) : QBrush(Qt::NoBrush));
+    switch (kind_) {
+    case ShapeKind::Oval:
+    case ShapeKind::Circle: p.drawEllipse(box); break;
+    case ShapeKind::RoundedRectangle:
+    case ShapeKind::RoundedSquare: {
+        const double r = std::min(box.width(), box.height()) / 6.0;
+        p.drawRoundedRect(box, r, r);
+        break;
+    }
+    default: p.drawRect(box); break;
+    }
+}
+
+// ---------------------------------------------------------------- Line
+
+Line::Line(QWidget* parent) : Ctl(parent) { setAttribute(Qt::WA_TransparentForMouseEvents); }
+
+Line* Line::from(int x1, int y1, int x2, int y2) {
+    x1_ = x1, y1_ = y1, x2_ = x2, y2_ = y2;
+    // The widget covers the line's box widened by the pen, so thick lines are not clipped.
+    const int margin = int(std::ceil(width_ * twipsPerPixel())) + 15;
+    Place(std::min(x1, x2) - margin, std::min(y1, y2) - margin, std::abs(x2 - x1) + 2 * margin,
+          std::abs(y2 - y1) + 2 * margin);
+    update();
+    return this;
+}
+
+Line* Line::pen(VbColor c, int widthPx, LineStyle s) {
+    color_ = c;
+    width_ = widthPx;
+    style_ = s;
+    from(x1_, y1_, x2_, y2_);
+    return this;
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    QPen pen = penFor(color_, width_, style_);
+    pen.setCapStyle(width_ > 1 ? Qt::RoundCap : Qt::FlatCap);
+    p.setPen(pen);
+    p.setRenderHint(QPainter::Antialiasing, x1_ != x2_ && y1_ != y2_);
+    // Pixel centres, so that a one-pixel rule lies on one row of pixels.
+    const QPointF origin = geometry().topLeft();
+    auto pt = [&](int x, int y) {
+        return QPointF(std::lround(x * scale() / twipsPerPixel()) + 0.5, std::lround(y * scale() / twipsPerPixel()) + 0.5) - origin;
+    };
+    p.drawLine(pt(x1_, y1_), pt(x2_, y2_));
+}
+
+// ---------------------------------------------------------------- Picture
+
+Picture::Picture(QWidget* parent) : Ctl(parent) { setFocusPolicy(Qt::NoFocus); }
+
+Picture* Picture::source(const QString& resource, bool stretch) {
+    source_ = resource;
+    stretch_ = stretch;
+    if (!stretch_) Place(Left(), Top(), Width(), Height());
+    update();
+    return this;
+}
+
+Picture* Picture::click(std::function<void()> f) {
+    onClick_ = std::move(f);
+    return this;
+}
+
+Picture* Picture::mouseDown(std::function<void(int, int, int, int)> f) {
+    onMouseDown_ = std::move(f);
+    return this;
+}
+
+Picture* Picture::draggable(const QString& dragIcon) {
+    drag_ = true;
+    dragIcon_ = dragIcon;
+    return this;
+}
+
+Picture* Picture::button(const QString& word) {
+    button_ = true;
+    setAccessibleText(word);
+    return this;
+}
+
+void Picture::Place(int left, int top, int width, int height) {
+    if (!stretch_ && !source_.isEmpty()) {
+        // Shown at its own size: the control takes the picture's size.
+        const QSize s = pictureSize(source_);
+        if (!s.isEmpty()) {
+            width = int(s.width() * twipsPerPixel());
+            height = int(s.height() * twipsPerPixel());
+        }
+    }
+    Control::Place(left, top, width, height);
+}
+
+void Picture::paintEvent(QPaintEvent*) {
+    if (source_.isEmpty()) return;
+    QPainter p(this);
+    QSvgRenderer* r = renderer(source_);
+    if (!r) return;
+    const QSize s = r->defaultSize();
+    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
+    r->render(&p, target);
+}
+
+void Picture::mousePressEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && drag_) {
+        // Automatic drag mode: the press starts a drag and raises no MouseDown.
+        DragController::instance().start(this, e->globalPosition().toPoint());
+        e->accept();
+        return;
+    }
+    if (onMouseDown_) {
+        const QPoint pos = e->position().toPoint();
+        onMouseDown_(vbButton(e->button()), vbShift(e->modifiers()), twipsOf(pos.x()), twipsOf(pos.y()));
+    }
+    e->accept();
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && !drag_ && onClick_ && rect().contains(e->position().toPoint())) {
+        onClick_();
+        return;
+    }
+    e->accept();
+}
+
+// ---------------------------------------------------------------- TextBox
+
+TextBox::TextBox(QWidget* parent) : Ctl(parent) {
+    setMaxLength(INT_MAX); // text boxes take any length
+    setFont(makeFont({}));
+}
+
+TextBox* TextBox::font(const FontDef& f) {
+    setFont(makeFont(f));
+    return this;
+}
+
+TextBox* TextBox::align(Align a) {
+    setAlignment(qtAlign(a) | Qt::AlignVCenter);
+    return this;
+}
+
+TextBox* TextBox::colors(VbColor fore, VbColor back) {
+    setColors(this, fore, back);
+    return this;
+}
+
+// ---------------------------------------------------------------- ComboBox
+
+namespace {
+// Enter picks nothing in a list: typing stays typing, as on the platform we follow.
+class SwallowEnter : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) {
+            const int k = static_cast<QKeyEvent*>(e)->key();
+            return k == Qt::Key_Return || k == Qt::Key_Enter;
+        }
+        return false;
+    }
+};
+} // namespace
+
+ComboBox::ComboBox(QWidget* parent) : Ctl(parent) {
+    setFont(makeFont({}));
+    setMaxVisibleItems(8);
+    QObject::connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
+        if (onClick_) onClick_();
+    });
+    kind(Editable);
+}
+
+ComboBox* ComboBox::kind(Kind k) {
+    setEditable(k == Editable);
+    if (k == Editable) {
+        setInsertPolicy(QComboBox::NoInsert);
+        setCompleter(nullptr); // no completion: the field holds exactly what was typed
+        lineEdit()->setMaxLength(INT_MAX);
+        lineEdit()->installEventFilter(new SwallowEnter(this));
+    }
+    setCurrentIndex(-1);
+    return this;
+}
+
+ComboBox* ComboBox::font(const FontDef& f) {
+    setFont(makeFont(f));
+    return this;
+}
+
+ComboBox* ComboBox::colors(VbColor fore, VbColor back) {
+    setColors(this, fore, back);
+    if (lineEdit()) setColors(lineEdit(), fore, back);
+    return this;
+}
+
+ComboBox* ComboBox::click(std::function<void()> f) {
+    onClick_ = std::move(f);
+    return this;
+}
+
+void ComboBox::AddItem(const QString& item) {
+    // Appending never chooses an item: the field keeps what it showed.
+    const int index = currentIndex();
+    const QString field = isEditable() ? lineEdit()->text() : QString();
+    addItem(item);
+    setCurrentIndex(index);
+    if (isEditable()) lineEdit()->setText(field);
+}
+
+void ComboBox::Clear() {
+    clear();
+    setCurrentIndex(-1);
+}
+
+QString ComboBox::Text() const {
+    if (isEditable()) return lineEdit()->text();
+    return currentIndex() < 0 ? QString() : currentText();
+}
+
+void ComboBox::setTextValue(const QString& t) {
+    if (isEditable()) {
+        lineEdit()->setText(t);
+    } else {
+        setCurrentIndex(findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    }
+}
+
+// ---------------------------------------------------------------- CheckBox
+
+CheckBox::CheckBox(QWidget* parent) : Ctl(parent) {
+    setFont(makeFont({}));
+    setAutoFillBackground(true);
+    QObject::connect(this, &QCheckBox::clicked, this, [this] {
+        if (onClick_) onClick_();
+    });
+}
+
+CheckBox* CheckBox::setCaption(const QString& c) {
+    setText(c);
+    return this;
+}
+
+CheckBox* CheckBox::font(const FontDef& f) {
+    setFont(makeFont(f));
+    return this;
+}
+
+CheckBox* CheckBox::colors(VbColor fore, VbColor back) {
+    // The box itself stays white: only the caption and the control's background take the colours.
+    QPalette p = palette();
+    p.setColor(QPalette::WindowText, toQColor(fore));
+    p.setColor(QPalette::Window, toQColor(back));
+    p.setColor(QPalette::Button, toQColor(back)); // a button's background role
+    setPalette(p);
+    return this;
+}
+
+CheckBox* CheckBox::click(std::function<void()> f) {
+    onClick_ = std::move(f);
+    return this;
+}
+
+void CheckBox::setValue(int v) {
+    if (Value() == (v ? 1 : 0)) return;
+    setChecked(v != 0);
+    if (onClick_) onClick_();
+}
+
+// ---------------------------------------------------------------- CommandButton
+
+CommandButton::CommandButton(QWidget* parent) : Ctl(parent) {
+    setAutoDefault(false);
+    setDefault(false);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(makeFont({}));
+    QObject::connect(this, &QPushButton::clicked, this, [this] {
+        if (onClick_) onClick_();
+    });
+}
+
+CommandButton* CommandButton::setCaption(const QString& c) {
+    setText(c);
+    return this;
+}
+
+CommandButton* CommandButton::font(const FontDef& f) {
+    setFont(makeFont(f));
+    return this;
+}
+
+CommandButton* CommandButton::face(VbColor c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Button, toQColor(c));
+    setPalette(p);
+    return this;
+}
+
+CommandButton* CommandButton::picture(const QString& resource, int sizePx) {
+    setIcon(QIcon(resource));
+    const int s = std::max(1, int(std::lround(sizePx * scale())));
+    setIconSize(QSize(s, s));
+    return this;
+}
+
+CommandButton* CommandButton::click(std::function<void()> f) {
+    onClick_ = std::move(f);
+    return this;
+}
+
+QString CommandButton::accessibleText() const {
+    QString t = text();
+    return t.remove(QLatin1Char('&'));
+}
+
+bool CommandButton::event(QEvent* e) {
+    if (e->type() == QEvent::Shortcut) {
+        // Alt and the access key press the button at once, like a click.
+        if (isEnabled() && isVisible()) {
+            setFocus(Qt::ShortcutFocusReason);
+            QPushButton::click();
+        }
+        return true;
+    }
+    return QPushButton::event(e);
+}
+
+// ---------------------------------------------------------------- Frame
+
+Frame::Frame(QWidget* parent) : Ctl(parent) {
+    setFrameShape(QFrame::NoFrame);
+    setAutoFillBackground(true);
+}
+
+Frame* Frame::back(VbColor c) {
+    QPalette p = palette();
+    p.setColor(QPalette::Window, toQColor(c));
+    setPalette(p);
+    return this;
+}
+
+Frame* Frame::bordered(bool b) {
+    setFrameShape(b ? QFrame::Box : QFrame::NoFrame);
+    return this;
+}
+
+// ---------------------------------------------------------------- Timer
+
+Timer* Timer::every(int ms, std::function<void()> f) {
+    setInterval(ms);
+    QObject::connect(this, &QTimer::timeout, this, std::move(f));
+    return this;
+}
+
+// ---------------------------------------------------------------- lookup
+
+Control* controlOf(QObject* o) {
+    for (; o; o = o->parent())
+        if (auto* c = dynamic_cast<Control*>(o)) return c;
+    return nullptr;
+}
+
+Control* controlAt(QWidget* window, const QPoint& windowPos) {
+    QWidget* w = window->childAt(windowPos);
+    return w ? controlOf(w) : nullptr;
+}
+
+} // namespace forms

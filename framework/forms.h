@@ -1,0 +1,111 @@
+#pragma once
+// Screens ("forms"): one object for the whole run, whose window and controls exist only while it is loaded.
+#include "framework/controls.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <initializer_list>
+#include <vector>
+
+class QPagedPaintDevice;
+
+namespace forms {
+
+enum class WindowStyle { Sizable, FixedDialog, BorderlessMaximised };
+enum class StartPosition { CentreScreen, Fixed };
+
+struct WindowDesign {
+    WindowDesign() = default;
+    WindowDesign(const QString& caption, WindowStyle style, int clientWidth, int clientHeight, VbColor back)
+        : caption(caption), style(style), clientWidth(clientWidth), clientHeight(clientHeight), back(back) {}
+    QString caption;
+    WindowStyle style = WindowStyle::Sizable;
+    int clientWidth = 4800;  // twips
+    int clientHeight = 3600; // twips
+    VbColor back = 0xE7E9EF;
+    StartPosition position = StartPosition::CentreScreen;
+    QPoint fixedClientOrigin; // twips from the screen's corner, for StartPosition::Fixed
+};
+
+class Form;
+
+// The top-level window of a loaded screen. The design surface, its canvas, holds the controls.
+class FormWindow : public QWidget {
+public:
+    FormWindow(Form* form, const WindowDesign& design);
+    QWidget* canvas() const { return canvas_; }
+    Form* form() const { return form_; }
+    void place();
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    Form* form_;
+    WindowDesign design_;
+    QWidget* canvas_;
+};
+
+class Form {
+public:
+    explicit Form(const QString& name);
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const QString& name() const { return name_; }
+    // Loads the screen if needed (building its controls in their design state, then Form_Load) and shows it.
+    void Show();
+    // Destroys the window and its controls; the screen object and its own variables live on.
+    void Unload();
+    bool loaded() const { return window_ != nullptr; }
+    FormWindow* window() const { return window_; }
+    QWidget* canvas() const { return window_ ? window_->canvas() : nullptr; }
+    // The caption shown in the title bar.
+    QString Caption() const { return design().caption; }
+    // Renders the client area as displayed onto one page, scaled to fit and centred.
+    bool PrintClientArea(QPagedPaintDevice* device) const;
+
+protected:
+    virtual WindowDesign design() const = 0;
+    virtual void build() = 0;
+    virtual void Form_Load() {}
+
+    // Creates a control on the canvas (or in a frame) under the screen's own name for it.
+    template <class T> T* make(const QString& name, QWidget* parent = nullptr) {
+        T* c = new T(parent ? parent : canvas());
+        c->setObjectName(name);
+        return c;
+    }
+    template <class T> T* make(ControlArray<T>& array, const QString& name, int index, QWidget* parent = nullptr) {
+        T* c = make<T>(QStringLiteral("%1(%2)").arg(name).arg(index), parent);
+        array.set(index, c);
+        return c;
+    }
+    Timer* makeTimer() { return new Timer(window_); }
+    // Tab order; the first control that can take the focus gets it when the screen opens.
+    void tabOrder(const std::vector<QWidget*>& order);
+
+private:
+    friend class FormWindow;
+    void closedByUser();
+    QString name_;
+    QPointer<FormWindow> window_;
+    std::vector<QPointer<QWidget>> tabOrder_;
+};
+
+// The run: it ends when no screen is left loaded, or at once on End.
+void End();
+bool ended();
+void setEndHandler(std::function<void()> handler);
+int loadedCount();
+// Drops the ended state and every loaded window; for tests that start a fresh run in one process.
+void resetRun();
+
+// Sets up what every screen relies on: font substitutes, the style, accessibility of the controls.
+void initialise();
+
+} // namespace forms

@@ -1,0 +1,43 @@
+#pragma once
+// Design units of the screens: twips, colours written 0x00BBGGRR, fonts in points.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <cstdint>
+
+namespace forms {
+
+using VbColor = std::uint32_t;
+
+// 0x00BBGGRR: red in the lowest byte.
+QColor toQColor(VbColor c);
+VbColor fromQColor(const QColor& c);
+
+// The one scale of the run: 1 on a 1024 x 768 display.
+double scale();
+void setScale(double s);
+// The area maximised screens fill and normal ones centre in; by default the primary screen's available area.
+QRect display();
+void setDisplay(const QRect& r); // also sets the scale from the area's size
+double scaleFor(const QSize& area);
+
+// Twips to device-independent pixels at the run's scale. Edges are rounded, not sizes, so that
+// controls that touch at design time still touch at any scale.
+int px(double twips);
+QRect pxRect(int left, int top, int width, int height);
+inline double twipsPerPixel() { return 15.0; }
+
+enum class Weight { Regular = 400, Bold = 700 };
+struct FontDef {
+    QString family = QStringLiteral("MS Sans Serif");
+    double points = 8.25;
+    Weight weight = Weight::Regular;
+    bool underline = false;
+};
+// The family that stands in for a design family on this machine.
+QString resolveFamily(const QString& family);
+QFont makeFont(const FontDef& spec);
+void installFontSubstitutes();
+
+} // namespace forms
