@@ -1,1 +1,182 @@
-void driver_placeholder() {}
+#include "tests/driver.h"
+
+#include "framework/forms.h"
+
+#include <QApplication>
+
+using namespace forms;
+
+namespace drv {
+
+namespace {
+bool g_ended = false;
+
+QWidget* widgetOf(const Form& f, const QString& name) {
+    Control* c = control(f, name);
+    return c ? c->widget() : nullptr;
+}
+
+} // namespace
+
+Run::Run() {
+    static const bool initialised = (initialiseProgram(), true);
+    Q_UNUSED(initialised);
+    resetRun();
+    setDisplay(QRect(0, 0, 1024, 768));
+    g_ended = false;
+    setEndHandler([] { g_ended = true; });
+    app_ = std::make_unique<App>();
+}
+
+Run::~Run() {
+    resetRun();
+    app_.reset();
+    settle();
+}
+
+bool Run::ended() const { return g_ended; }
+
+void Run::toHome(const QString& nom, const QString& prenom, const QString& classe) {
+    app_->start();
+    click(nav().presentation, "Image1");
+    click(nav().info1, "cmdOK");
+    setText(nav().id, "txtNom", nom);
+    setText(nav().id, "txtPrenom", prenom);
+    setText(nav().id, "txtClasse", classe);
+    click(nav().id, "Command1");
+    settle();
+}
+
+ExerciseScreen& Run::open(int n) {
+    tick(nav().accueil, QStringLiteral("chkExo%1").arg(n));
+    return exercise(n);
+}
+
+void settle() {
+    QApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+Control* control(const Form& f, const QString& name) {
+    if (!f.window()) return nullptr;
+    const auto all = f.window()->findChildren<QWidget*>(name);
+    for (QWidget* w : all)
+        if (auto* c = dynamic_cast<Control*>(w)) return c;
+    return nullptr;
+}
+
+void click(const Form& f, const QString& name, Qt::MouseButton b) {
+    QWidget* w = widgetOf(f, name);
+    QVERIFY2(w, qPrintable(name));
+    QTest::mouseClick(w, b, Qt::NoModifier, w->rect().center());
+    settle();
+}
+
+void pick(const Form& f, const QString& comboName, const QString& item) {
+    auto* cb = get<ComboBox>(f, comboName);
+    QVERIFY2(cb, qPrintable(comboName));
+    const int i = cb->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(i >= 0, qPrintable(item));
+    // As the pupil's choice in the open list: the item becomes current, then the list reports it.
+    cb->setCurrentIndex(i);
+    emit cb->activated(i);
+    settle();
+}
+
+void type(const Form& f, const QString& name, const QString& text) {
+    QWidget* w = widgetOf(f, name);
+    QVERIFY2(w, qPrintable(name));
+    if (auto* cb = dynamic_cast<ComboBox*>(w); cb && cb->lineEdit()) w = cb->lineEdit();
+    w->setFocus();
+    for (const QChar ch : text) {
+        if (ch.unicode() > 32 && ch.unicode() < 127) QTest::keyClick(w, char(ch.unicode()));
+        else QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+    }
+    settle();
+}
+
+void setText(const Form& f, const QString& name, const QString& text) {
+    Control* c = control(f, name);
+    QVERIFY2(c, qPrintable(name));
+    if (auto* t = dynamic_cast<TextBox*>(c)) t->setText(text);
+    else if (auto* cb = dynamic_cast<ComboBox*>(c)) cb->setTextValue(text);
+    else QFAIL("not a text field");
+}
+
+void tick(const Form& f, const QString& checkName) {
+    auto* cb = get<CheckBox>(f, checkName);
+    QVERIFY2(cb, qPrintable(checkName));
+    // The box with no caption: a click on its square.
+    QTest::mouseClick(cb, Qt::LeftButton, Qt::NoModifier, QPoint(7, cb->height() / 2));
+    settle();
+}
+
+void key(const Form& f, Qt::Key k, Qt::KeyboardModifiers m) {
+    QWidget* target = f.window() ? f.window()->focusWidget() : nullptr;
+    if (!target) target = f.window();
+    QTest::keyClick(target, k, m);
+    settle();
+}
+
+void alt(const Form& f, char letter) {
+    key(f, Qt::Key(Qt::Key_A + (QChar::toUpper(uint(letter)) - 'A')), Qt::AltModifier);
+}
+
+void dragTo(const Form& f, const QString& source, QPoint canvasPoint) {
+    QWidget* src = widgetOf(f, source);
+    QVERIFY2(src, qPrintable(source));
+    QWidget* window = f.window();
+    const QPoint target = f.canvas()->mapTo(window, canvasPoint);
+    const QPoint start = src->rect().center();
+    QTest::mousePress(src, Qt::LeftButton, Qt::NoModifier, start);
+    // Moves arrive at the source, which holds the mouse while the button is down.
+    const QPoint startInWindow = src->mapTo(window, start);
+    for (int step = 1; step <= 4; ++step) {
+        const QPoint p = startInWindow + (target - startInWindow) * step / 4;
+        QTest::mouseMove(src, src->mapFrom(window, p));
+    }
+    QTest::mouseRelease(src, Qt::LeftButton, Qt::NoModifier, src->mapFrom(window, target));
+    settle();
+}
+
+void drag(const Form& f, const QString& source, const QString& target, QPoint at) {
+    QWidget* t = widgetOf(f, target);
+    QVERIFY2(t, qPrintable(target));
+    const QPoint p = at.x() < 0 ? t->rect().center() : at;
+    dragTo(f, source, t->mapTo(f.canvas(), p));
+}
+
+bool visible(const Form& f, const QString& name) {
+    Control* c = control(f, name);
+    return c && c->Visible() && f.window() && f.window()->isVisible();
+}
+
+bool enabled(const Form& f, const QString& name) {
+    Control* c = control(f, name);
+    return c && c->Enabled();
+}
+
+QString text(const Form& f, const QString& name) {
+    Control* c = control(f, name);
+    if (auto* l = dynamic_cast<Label*>(c)) return l->Caption();
+    if (auto* t = dynamic_cast<TextBox*>(c)) return t->Text();
+    if (auto* cb = dynamic_cast<ComboBox*>(c)) return cb->Text();
+    if (auto* b = dynamic_cast<CommandButton*>(c)) return b->text();
+    if (auto* k = dynamic_cast<CheckBox*>(c)) return k->text();
+    return QString();
+}
+
+VbColor fill(const Form& f, const QString& name) {
+    auto* s = get<Shape>(f, name);
+    return s ? s->FillColor() : 0xFFFFFFFFu;
+}
+
+VbColor foreColor(const Form& f, const QString& name) {
+    auto* l = get<Label>(f, name);
+    return l ? l->ForeColor() : 0xFFFFFFFFu;
+}
+
+QWidget* focused(const Form& f) { return f.window() ? f.window()->focusWidget() : nullptr; }
+
+} // namespace drv

@@ -1,1 +1,65 @@
 #pragma once
+// Drives the screens as a pupil does (clicks, picks, typing, ticks, drags, Alt+letter) and reads what a
+// teacher checks (visible, enabled, text, colours, the record, the lights).
+#include "app/wiring.h"
+
+#include <QString>
+#include <QtTest>
+#include <memory>
+
+namespace drv {
+
+// A fresh run at scale 1, as on a 1024 x 768 display; End is recorded instead of leaving the process.
+class Run {
+public:
+    Run();
+    ~Run();
+    App& app() { return *app_; }
+    Navigation& nav() { return app_->nav; }
+    Module1& record() { return app_->nav.record; }
+    forms::ExerciseScreen& exercise(int n) { return app_->exercise(n); }
+    bool ended() const;
+    // Walks the start-up chain to the home screen with this identity.
+    void toHome(const QString& nom = QStringLiteral("Dupont"), const QString& prenom = QStringLiteral("Marie"),
+                const QString& classe = QStringLiteral("B"));
+    // Ticks exercise N's box on the home screen, opening its screen.
+    forms::ExerciseScreen& open(int n);
+
+private:
+    std::unique_ptr<App> app_;
+};
+
+// Lets queued work run, and pending deletions of unloaded windows happen.
+void settle();
+
+forms::Control* control(const forms::Form& f, const QString& name);
+template <class T> T* get(const forms::Form& f, const QString& name) {
+    auto* c = dynamic_cast<T*>(control(f, name));
+    if (!c) qWarning("no control %s of the expected kind on %s", qPrintable(name), qPrintable(f.name()));
+    return c;
+}
+
+// What a pupil does.
+void click(const forms::Form& f, const QString& name, Qt::MouseButton b = Qt::LeftButton);
+void pick(const forms::Form& f, const QString& comboName, const QString& item);
+void type(const forms::Form& f, const QString& name, const QString& text); // key by key
+void setText(const forms::Form& f, const QString& name, const QString& text); // a paste, for long texts
+void tick(const forms::Form& f, const QString& checkName);
+void key(const forms::Form& f, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier);
+void alt(const forms::Form& f, char letter);
+// Presses the left button on the source, moves across the window and releases over the target
+// (at its centre, or at a point given in the target's pixels).
+void drag(const forms::Form& f, const QString& source, const QString& target, QPoint at = QPoint(-1, -1));
+// The same drag released at a point of the window's canvas.
+void dragTo(const forms::Form& f, const QString& source, QPoint canvasPoint);
+
+// What a teacher checks.
+bool visible(const forms::Form& f, const QString& name);
+bool enabled(const forms::Form& f, const QString& name);
+QString text(const forms::Form& f, const QString& name); // caption of a label or button, text of a box or list
+forms::VbColor fill(const forms::Form& f, const QString& name);
+forms::VbColor foreColor(const forms::Form& f, const QString& name);
+// The control that has the keyboard focus in the screen's window.
+QWidget* focused(const forms::Form& f);
+
+} // namespace drv

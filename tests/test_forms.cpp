@@ -1,4 +1,332 @@
-#include <QtTest>
-class TestForms : public QObject { Q_OBJECT private slots: void nothing() {} };
+// The forms layer: units, fonts, scale, stacking, drag and drop, text input, accessibility, the run's end.
+#include "tests/driver.h"
+
+#include "framework/dragdrop.h"
+#include "framework/pictures.h"
+
+#include <QAccessible>
+#include <QFontInfo>
+
+using namespace forms;
+
+namespace {
+
+// A small screen with what the drag tests need: two sources, a target with a shape lying over it,
+// a plain picture and a label.
+class DragForm : public Form {
+public:
+    DragForm() : Form(QStringLiteral("frmDrag")) {}
+    QPointer<Picture> target, plain;
+    ControlArray<Picture> tags;
+    QList<QPair<int, int>> drops; // (source index, target index)
+    int mouseDowns = 0;
+
+protected:
+    WindowDesign design() const override { return {QStringLiteral("Drag"), WindowStyle::Sizable, 9000, 6000, 0xFFFFFF}; }
+    void build() override {
+        target = make<Picture>("imgTarget")
+                     ->source(":/assets/common/coccinelle.svg")
+                     ->index(7)
+                     ->drop([this](Control* src, int, int) { drops.append({src->Index(), 7}); })
+                     ->at(4500, 300, 3000, 3000);
+        make<Shape>("shpOver")->kind(ShapeKind::Oval)->fill(0xFFFFFF)->at(5000, 800, 2000, 2000);
+        plain = make<Picture>("imgPlain")->source(":/assets/common/tick.svg")->at(4500, 4000, 1500, 1500);
+        make<Label>("lblNote")->setCaption("note")->at(7000, 4000, 1500, 600);
+        for (int i = 1; i <= 2; ++i)
+            make(tags, "imgTag", i)
+                ->source(":/assets/common/btn_validation.svg")
+                ->draggable(i == 1 ? QStringLiteral(":/assets/common/app_icon.svg") : QString())
+                ->mouseDown([this](int, int, int, int) { ++mouseDowns; })
+                ->at(300, 300 + 900 * (i - 1), 1710, 495);
+    }
+};
+
+QPoint centreOf(QWidget* w, QWidget* canvas) { return w->mapTo(canvas, w->rect().center()); }
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void colours_data();
+    void colours();
+    void fonts_data();
+    void fonts();
+    void scaleFollowsDisplay_data();
+    void scaleFollowsDisplay();
+    void geometryAtScaleOne();
+    void windowedControlsStandInFront();
+    void dropOnTarget_data();
+    void dropOnTarget();
+    void dragShowsIconOrOutlineAndSourceStays();
+    void dragEndsWhenWindowUnloads();
+    void textBoxesTakeAnyText_data();
+    void textBoxesTakeAnyText();
+    void editableListKeepsTypedTextAndAddItemChoosesNothing();
+    void accessibleNamesAndRoles();
+    void runEndsWhenLastScreenUnloads();
+    void picturesAreValid();
+};
+
+void TestForms::colours_data() {
+    QTest::addColumn<uint>("vb");
+    QTest::addColumn<QColor>("qt");
+    QTest::newRow("red") << 0x000000FFu << QColor(255, 0, 0);
+    QTest::newRow("title band") << 0x001010D6u << QColor(0xD6, 0x10, 0x10);
+    QTest::newRow("navy") << 0x00800000u << QColor(0, 0, 0x80);
+    QTest::newRow("lavender") << 0x00FFC0C0u << QColor(0xC0, 0xC0, 0xFF);
+}
+
+void TestForms::colours() {
+    QFETCH(uint, vb);
+    QFETCH(QColor, qt);
+    QCOMPARE(toQColor(vb), qt);
+    QCOMPARE(fromQColor(qt), VbColor(vb));
+}
+
+void TestForms::fonts_data() {
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<QString>("resolved");
+    QTest::newRow("MS Sans Serif") << "MS Sans Serif" << "Liberation Sans";
+    QTest::newRow("Arial") << "Arial" << "Liberation Sans";
+    QTest::newRow("Times New Roman") << "Times New Roman" << "Liberation Serif";
+    QTest::newRow("Courier New") << "Courier New" << "Liberation Mono";
+}
+
+void TestForms::fonts() {
+    QFETCH(QString, family);
+    QFETCH(QString, resolved);
+    setScale(1.0);
+    const QFont f = makeFont({family, 9.75, Weight::Bold});
+    QCOMPARE(QFontInfo(f).family(), resolved);
+    QCOMPARE(f.pixelSize(), 13); // 9.75 pt at 96 dpi
+    QVERIFY(QFontInfo(f).bold());
+}
+
+void TestForms::scaleFollowsDisplay_data() {
+    QTest::addColumn<QRect>("area");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("1024 x 768") << QRect(0, 0, 1024, 768) << 1.0;
+    QTest::newRow("1280 x 1024") << QRect(0, 0, 1280, 1024) << 1.25;
+    QTest::newRow("1920 x 1080") << QRect(0, 0, 1920, 1080) << 1080 / 768.0;
+    QTest::newRow("800 x 600") << QRect(0, 0, 800, 600) << 800 / 1024.0;
+}
+
+void TestForms::scaleFollowsDisplay() {
+    QFETCH(QRect, area);
+    QFETCH(double, scale);
+    drv::Run run;
+    setDisplay(area);
+    QCOMPARE(forms::scale(), scale);
+    run.toHome();
+    Form& home = run.nav().accueil;
+    // The design fills the screen and stands in its middle; fonts and lines follow the same scale.
+    QCOMPARE(home.window()->geometry(), area);
+    QWidget* canvas = home.canvas();
+    QCOMPARE(canvas->width(), px(15270));
+    QVERIFY(qAbs(canvas->geometry().center().x() - area.width() / 2) <= 1);
+    QCOMPARE(drv::get<Label>(home, "lblTitre2")->QWidget::font().pixelSize(), qRound(29 * scale));
+}
+
+void TestForms::geometryAtScaleOne() {
+    drv::Run run;
+    run.toHome();
+    ExerciseScreen& ex = run.open(7);
+    struct Expect {
+        const char* name;
+        QRect tw;
+    };
+    for (const Expect& e : {Expect{"imgValidation", {240, 1680, 1710, 495}}, Expect{"imgAbandon", {14640, 120, 390, 405}},
+                            Expect{"imgfaux", {2400, 3600, 435, 435}}, Expect{"lblInfo", {360, 3840, 2175, 1935}}}) {
+        QWidget* w = drv::control(ex, e.name)->widget();
+        QCOMPARE(w->geometry(), QRect(e.tw.x() / 15, e.tw.y() / 15, e.tw.width() / 15, e.tw.height() / 15));
+    }
+    Form& home = run.nav().accueil;
+    QCOMPARE(drv::control(home, "chkExo12")->widget()->geometry(), QRect(784, 24 + 56, 25, 25));
+    QCOMPARE(drv::control(home, "imgFeuvert(19)")->widget()->geometry(), QRect(808, 16 + 9 * 56, 32, 32));
+}
+
+void TestForms::windowedControlsStandInFront() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    // Inside the frame the check box stands in front of the labels and shapes, which keep their creation order.
+    QWidget* frame = drv::control(home, "Frame2")->widget();
+    const QObjectList kids = frame->children();
+    const int shape = int(kids.indexOf(drv::control(home, "Shape2")->widget()));
+    const int title = int(kids.indexOf(drv::control(home, "lblExo1")->widget()));
+    const int box = int(kids.indexOf(drv::control(home, "chkExo1")->widget()));
+    QVERIFY(shape < title);
+    QVERIFY(title < box);
+    QCOMPARE(frame->childAt(drv::control(home, "chkExo1")->widget()->geometry().center()),
+             drv::control(home, "chkExo1")->widget());
+}
+
+void TestForms::dropOnTarget_data() {
+    QTest::addColumn<QString>("over");
+    QTest::addColumn<int>("drops");
+    QTest::newRow("target") << "imgTarget" << 1;
+    QTest::newRow("shape over the target") << "shpOver" << 1;
+    QTest::newRow("picture without drop handler") << "imgPlain" << 0;
+    QTest::newRow("label") << "lblNote" << 0;
+    QTest::newRow("background") << "" << 0;
+}
+
+void TestForms::dropOnTarget() {
+    QFETCH(QString, over);
+    QFETCH(int, drops);
+    drv::Run run;
+    DragForm f;
+    f.Show();
+    const QPoint at = over.isEmpty() ? QPoint(60, 360) : centreOf(drv::control(f, over)->widget(), f.canvas());
+    drv::dragTo(f, "imgTag(2)", at);
+    QCOMPARE(f.drops.size(), drops);
+    if (drops) QCOMPARE(f.drops.first(), qMakePair(2, 7));
+    QCOMPARE(f.mouseDowns, 0); // a left press drags, it raises no MouseDown
+    QVERIFY(!DragController::instance().active());
+}
+
+void TestForms::dragShowsIconOrOutlineAndSourceStays() {
+    drv::Run run;
+    DragForm f;
+    f.Show();
+    for (int i : {1, 2}) {
+        QWidget* src = f.tags[i];
+        const QRect before = src->geometry();
+        QTest::mousePress(src, Qt::LeftButton, Qt::NoModifier, src->rect().center());
+        QTest::mouseMove(src, src->rect().center() + QPoint(100, 40));
+        QWidget* ind = DragController::instance().indicator();
+        QVERIFY(ind && ind->isVisible());
+        // With an icon: a 32 x 32 icon under the pointer; without: the source's outline.
+        QCOMPARE(ind->size(), i == 1 ? QSize(32, 32) : src->size());
+        QVERIFY(ind->geometry().contains(src->mapTo(f.window(), src->rect().center() + QPoint(100, 40))));
+        QTest::mouseRelease(src, Qt::LeftButton, Qt::NoModifier, src->rect().center() + QPoint(100, 40));
+        drv::settle();
+        QCOMPARE(src->geometry(), before);
+        QVERIFY(!DragController::instance().active());
+    }
+    // The right button reaches MouseDown and drags nothing.
+    drv::click(f, "imgTag(1)", Qt::RightButton);
+    QCOMPARE(f.mouseDowns, 1);
+    QVERIFY(!DragController::instance().active());
+}
+
+void TestForms::dragEndsWhenWindowUnloads() {
+    drv::Run run;
+    DragForm f;
+    f.Show();
+    QWidget* src = f.tags[1];
+    QTest::mousePress(src, Qt::LeftButton, Qt::NoModifier, src->rect().center());
+    QVERIFY(DragController::instance().active());
+    f.Unload();
+    drv::settle();
+    QVERIFY(!DragController::instance().active());
+    QVERIFY(f.drops.isEmpty());
+}
+
+void TestForms::textBoxesTakeAnyText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("a megabyte") << QString(1 << 20, QLatin1Char('a'));
+    QTest::newRow("emoji") << QStringLiteral("noyau 🧬🔬");
+    QTest::newRow("combining accent") << QStringLiteral("me\u0301mbrane");
+    QTest::newRow("blanks only") << QStringLiteral("   ");
+    QTest::newRow("right to left") << QStringLiteral("\u05E9\u05DC\u05D5\u05DD");
+}
+
+void TestForms::textBoxesTakeAnyText() {
+    QFETCH(QString, text);
+    drv::Run run;
+    run.app().start();
+    drv::click(run.nav().presentation, "Image1");
+    drv::click(run.nav().info1, "cmdOK");
+    drv::setText(run.nav().id, "txtNom", text);
+    drv::click(run.nav().id, "Command1");
+    QCOMPARE(run.record().Nom, text); // stored exactly, not cut or normalised
+}
+
+void TestForms::editableListKeepsTypedTextAndAddItemChoosesNothing() {
+    drv::Run run;
+    DragForm f;
+    f.Show();
+    auto* cb = new ComboBox(f.canvas());
+    cb->setObjectName("cbTest");
+    int clicks = 0;
+    cb->click([&] { ++clicks; });
+    cb->show();
+    cb->AddItem("caractères héréditaires");
+    cb->AddItem("caractères individuels");
+    QCOMPARE(cb->Text(), QString());
+    QCOMPARE(cb->ListIndex(), -1);
+    drv::type(f, "cbTest", "Caractères");
+    drv::key(f, Qt::Key_Return);
+    // Typing and Enter are not a pick: no Click, no completion, no new item.
+    QCOMPARE(cb->Text(), QStringLiteral("Caractères"));
+    QCOMPARE(clicks, 0);
+    QCOMPARE(cb->ListCount(), 2);
+    drv::pick(f, "cbTest", "caractères individuels");
+    QCOMPARE(clicks, 1);
+    QCOMPARE(cb->Text(), QStringLiteral("caractères individuels"));
+    cb->kind(ComboBox::PickOnly);
+    QCOMPARE(cb->Text(), QString());
+}
+
+void TestForms::accessibleNamesAndRoles() {
+    drv::Run run;
+    run.toHome();
+    ExerciseScreen& ex = run.open(2);
+    struct Expect {
+        const Form* form;
+        const char* name;
+        QAccessible::Role role;
+        QString text;
+    };
+    const Expect cases[] = {
+        {&ex, "imgValidation", QAccessible::Button, "Validation"},
+        {&ex, "imgAbandon", QAccessible::Button, "Abandon"},
+        {&ex, "lblInfo", QAccessible::StaticText, messages::instruction},
+        {&run.nav().accueil, "Image2", QAccessible::Graphic, QStringLiteral("Une coccinelle rouge à points noirs")},
+        {&run.nav().accueil, "cmdQuitter", QAccessible::Button, "Quitter"},
+        {&run.nav().accueil, "chkExo2", QAccessible::CheckBox,
+         QStringLiteral("Exercice 2 - La localisation du programme génétique (1)")},
+    };
+    for (const Expect& e : cases) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(drv::control(*e.form, e.name)->widget());
+        QVERIFY2(a, e.name);
+        QCOMPARE(a->role(), e.role);
+        QCOMPARE(a->text(QAccessible::Name), e.text);
+    }
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(drv::control(run.nav().accueil, "chkExo2")->widget());
+    QVERIFY(box->state().checked);
+    QVERIFY(box->state().disabled);
+    QVERIFY(QAccessible::queryAccessibleInterface(drv::control(ex, "imgCorrection")->widget())->state().invisible);
+}
+
+void TestForms::runEndsWhenLastScreenUnloads() {
+    drv::Run run;
+    run.app().start();
+    // One screen unloading itself and showing the next is not the end of the run.
+    drv::click(run.nav().presentation, "Image1");
+    QVERIFY(!run.ended());
+    QVERIFY(run.nav().info1.loaded());
+    run.nav().info1.window()->close();
+    drv::settle();
+    QVERIFY(run.ended());
+    QVERIFY(!run.nav().id.loaded());
+}
+
+void TestForms::picturesAreValid() {
+    // Every picture a screen names is there and draws.
+    drv::Run run;
+    QDirIterator it(":/assets", {"*.svg"}, QDir::Files, QDirIterator::Subdirectories);
+    int seen = 0;
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QVERIFY2(renderer(path), qPrintable(path));
+        QVERIFY2(!pictureSize(path).isEmpty(), qPrintable(path));
+        ++seen;
+    }
+    QVERIFY(seen > 0);
+}
+
 QTEST_MAIN(TestForms)
 #include "test_forms.moc"

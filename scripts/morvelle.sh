@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the program or runs the tests.
+#   scripts/morvelle.sh start      build and start Morvelle 3
+#   scripts/morvelle.sh test       build and run every test
+#   scripts/morvelle.sh shots DIR  build and render every screen to PNG files in DIR
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() { # build-folder, extra cmake options...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j"$(nproc)"
+}
+
+case "${1:-}" in
+start)
+    install_missing
+    build build
+    exec ./build/morvelle3
+    ;;
+test)
+    install_missing
+    build build
+    cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+    ;;
+shots)
+    install_missing
+    build build
+    ./build/morvelle3-shots "${2:?where to write the pictures}"
+    ;;
+*)
+    echo "usage: $0 start | test | shots DIR" >&2
+    exit 2
+    ;;
+esac

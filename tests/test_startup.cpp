@@ -1,0 +1,297 @@
+// From the splash screen to the home screen, and the home screen itself.
+#include "tests/driver.h"
+
+using namespace forms;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void splashTimerShowsHint();
+    void clickBeforeTimerMovesOnAtOnce();
+    void accessKeysPressButtons();
+    void enterPressesNothing();
+    void identification_data();
+    void identification();
+    void closingAStartupWindowEndsTheRun_data();
+    void closingAStartupWindowEndsTheRun();
+    void onlyTheSplashIsBuiltAtStart();
+
+    void homeScreenAtLoad();
+    void tickingOpensAndTakes();
+    void abandonGivesBack();
+    void validatedExerciseStaysTaken_data();
+    void validatedExerciseStaysTaken();
+    void titleOfExercise1();
+    void spaceOnFirstFocusOpensExercise20();
+    void tabOrderOfTheBoxes();
+    void ladybirdOpensOneAboutBox();
+    void quitterLeavesForTheSummary();
+};
+
+void TestStartup::splashTimerShowsHint() {
+    drv::Run run;
+    run.app().start();
+    Form& splash = run.nav().presentation;
+    QCOMPARE(splash.window()->windowTitle(), QStringLiteral("Morvix3"));
+    QVERIFY(!drv::visible(splash, "lblSuite"));
+    QTRY_VERIFY_WITH_TIMEOUT(drv::visible(splash, "lblSuite"), 3000);
+    QCOMPARE(drv::text(splash, "lblSuite"), QStringLiteral("Clique sur l'image pour continuer"));
+}
+
+void TestStartup::clickBeforeTimerMovesOnAtOnce() {
+    drv::Run run;
+    run.app().start();
+    drv::click(run.nav().presentation, "Image1");
+    QVERIFY(!run.nav().presentation.loaded());
+    QVERIFY(run.nav().info1.loaded());
+    QCOMPARE(drv::text(run.nav().info1, "lbl1"),
+             QStringLiteral("Ce logiciel est optimisé pour un affichage en 1024 x 768. En dessous, l'affichage ne "
+                            "sera pas complet et gênera la lecture des exercices."));
+    QTest::qWait(1700); // the splash's timer went with its window
+    QVERIFY(!run.nav().presentation.loaded());
+    QVERIFY(!run.ended());
+}
+
+void TestStartup::accessKeysPressButtons() {
+    drv::Run run;
+    run.app().start();
+    drv::click(run.nav().presentation, "Image1");
+    drv::alt(run.nav().info1, 'L');
+    QVERIFY(!run.nav().info1.loaded());
+    Form& id = run.nav().id;
+    QVERIFY(id.loaded());
+    QCOMPARE(drv::focused(id), drv::control(id, "txtNom")->widget());
+    drv::type(id, "txtNom", "Martin");
+    drv::alt(id, 'S');
+    QVERIFY(!id.loaded());
+    QVERIFY(run.nav().accueil.loaded());
+    QCOMPARE(run.record().Nom, QStringLiteral("Martin"));
+}
+
+void TestStartup::enterPressesNothing() {
+    drv::Run run;
+    run.app().start();
+    drv::click(run.nav().presentation, "Image1");
+    Form& info = run.nav().info1;
+    drv::get<CommandButton>(info, "cmdOK")->setFocus();
+    drv::key(info, Qt::Key_Return);
+    QVERIFY(info.loaded());
+    drv::click(info, "cmdOK");
+    Form& id = run.nav().id;
+    drv::type(id, "txtNom", "Martin");
+    drv::key(id, Qt::Key_Return);
+    QVERIFY(id.loaded());
+}
+
+void TestStartup::identification_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("prenom");
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("all three") << "Dupont" << "Marie" << "B" << true;
+    QTest::newRow("one blank as surname") << " " << "" << "" << true;
+    QTest::newRow("empty surname, others filled") << "" << "Marie" << "B" << false;
+    QTest::newRow("kept as typed") << "  de la Tour " << "élise" << "b2" << true;
+}
+
+void TestStartup::identification() {
+    QFETCH(QString, nom);
+    QFETCH(QString, prenom);
+    QFETCH(QString, classe);
+    QFETCH(bool, accepted);
+    drv::Run run;
+    run.app().start();
+    drv::click(run.nav().presentation, "Image1");
+    drv::click(run.nav().info1, "cmdOK");
+    Form& id = run.nav().id;
+    drv::type(id, "txtNom", nom);
+    drv::type(id, "txtPrenom", prenom);
+    drv::type(id, "txtClasse", classe);
+    drv::click(id, "Command1");
+    QCOMPARE(id.loaded(), !accepted);
+    QCOMPARE(run.nav().accueil.loaded(), accepted);
+    if (accepted) {
+        QCOMPARE(run.record().Nom, nom);
+        QCOMPARE(run.record().Prenom, prenom);
+        QCOMPARE(run.record().Classe, classe);
+    } else {
+        QVERIFY(drv::visible(id, "lblInfo"));
+        QCOMPARE(drv::text(id, "lblInfo"), QStringLiteral("Tu dois t'identifier avant de continuer ! "));
+        QCOMPARE(drv::focused(id), drv::control(id, "txtNom")->widget());
+        QVERIFY(run.record().Prenom.isEmpty() && run.record().Classe.isEmpty());
+    }
+}
+
+void TestStartup::closingAStartupWindowEndsTheRun_data() {
+    QTest::addColumn<int>("screen");
+    QTest::newRow("splash") << 0;
+    QTest::newRow("notice") << 1;
+    QTest::newRow("identification") << 2;
+}
+
+void TestStartup::closingAStartupWindowEndsTheRun() {
+    QFETCH(int, screen);
+    drv::Run run;
+    run.app().start();
+    Form* forms[] = {&run.nav().presentation, &run.nav().info1, &run.nav().id};
+    if (screen > 0) drv::click(run.nav().presentation, "Image1");
+    if (screen > 1) drv::click(run.nav().info1, "cmdOK");
+    forms[screen]->window()->close();
+    drv::settle();
+    QVERIFY(run.ended());
+    for (Form* f : forms) QVERIFY(!f->loaded());
+    QVERIFY(!run.nav().accueil.loaded());
+}
+
+void TestStartup::onlyTheSplashIsBuiltAtStart() {
+    drv::Run run;
+    run.app().start();
+    QCOMPARE(forms::loadedCount(), 1);
+    QVERIFY(run.nav().presentation.loaded());
+    for (int n = 1; n <= 20; ++n) QVERIFY(!run.exercise(n).loaded());
+}
+
+void TestStartup::homeScreenAtLoad() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    QCOMPARE(home.window()->windowTitle(), QStringLiteral("Génétique 3ème - Unité et diversité des êtres humains"));
+    QVERIFY(home.window()->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(drv::text(home, "lblExo19"), QStringLiteral("Exercice 19 - La transmission du daltonisme"));
+    QCOMPARE(drv::text(home, "lblExo1"), QStringLiteral("Exercice 1 - Hérédité et caractères d'un individu"));
+    for (int n = 1; n <= 20; ++n) {
+        QVERIFY(drv::enabled(home, QStringLiteral("chkExo%1").arg(n)));
+        QCOMPARE(drv::get<CheckBox>(home, QStringLiteral("chkExo%1").arg(n))->Value(), 0);
+        QVERIFY(!drv::visible(home, QStringLiteral("imgFeuvert(%1)").arg(n - 1)));
+        QVERIFY(!drv::visible(home, QStringLiteral("imgFeurouge(%1)").arg(n - 1)));
+    }
+}
+
+void TestStartup::tickingOpensAndTakes() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    ExerciseScreen& ex = run.open(7);
+    QVERIFY(ex.loaded());
+    QVERIFY(ex.window()->isVisible());
+    QCOMPARE(ex.window()->geometry(), QRect(0, 0, 1024, 768));
+    QCOMPARE(drv::get<CheckBox>(home, "chkExo7")->Value(), 1);
+    QVERIFY(!drv::enabled(home, "chkExo7"));
+    QVERIFY(!drv::enabled(home, "lblExo7"));
+}
+
+void TestStartup::abandonGivesBack() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    ExerciseScreen& ex = run.open(7);
+    drv::click(ex, "imgAbandon");
+    QVERIFY(!ex.loaded());
+    QCOMPARE(drv::get<CheckBox>(home, "chkExo7")->Value(), 0);
+    QVERIFY(drv::enabled(home, "chkExo7"));
+    QVERIFY(drv::enabled(home, "lblExo7"));
+    QVERIFY(!drv::visible(home, "imgFeuvert(6)") && !drv::visible(home, "imgFeurouge(6)"));
+    QCOMPARE(run.record().Resultat[7], 0);
+    // Given back, it opens afresh.
+    run.open(7);
+    QVERIFY(ex.loaded());
+    QVERIFY(drv::visible(ex, "imgValidation"));
+}
+
+void TestStartup::validatedExerciseStaysTaken_data() {
+    QTest::addColumn<bool>("lookAtCorrection");
+    QTest::newRow("failed, continue") << false;
+    QTest::newRow("failed, correction, continue") << true;
+}
+
+void TestStartup::validatedExerciseStaysTaken() {
+    QFETCH(bool, lookAtCorrection);
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    ExerciseScreen& ex = run.open(3);
+    drv::click(ex, "imgValidation");
+    if (lookAtCorrection) drv::click(ex, "imgCorrection");
+    drv::click(ex, "imgContinuer");
+    QVERIFY(!ex.loaded());
+    QVERIFY(drv::visible(home, "imgFeurouge(2)"));
+    QVERIFY(!drv::visible(home, "imgFeuvert(2)"));
+    QCOMPARE(run.record().Resultat[3], 0);
+    QVERIFY(!drv::enabled(home, "chkExo3"));
+    QCOMPARE(drv::get<CheckBox>(home, "chkExo3")->Value(), 1);
+    drv::tick(home, "chkExo3"); // disabled: nothing opens
+    QVERIFY(!ex.loaded());
+}
+
+void TestStartup::titleOfExercise1() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    drv::click(home, "lblExo1");
+    QVERIFY(!run.exercise(1).loaded());
+    QCOMPARE(drv::get<CheckBox>(home, "chkExo1")->Value(), 0);
+    drv::click(home, "lblExo2");
+    QVERIFY(!run.exercise(2).loaded());
+}
+
+void TestStartup::spaceOnFirstFocusOpensExercise20() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    QCOMPARE(drv::focused(home), drv::control(home, "chkExo20")->widget());
+    drv::key(home, Qt::Key_Space);
+    QVERIFY(run.exercise(20).loaded());
+    QVERIFY(!drv::enabled(home, "chkExo20"));
+}
+
+void TestStartup::tabOrderOfTheBoxes() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    QStringList expected;
+    for (int n = 19; n >= 3; --n) expected << QStringLiteral("chkExo%1").arg(n);
+    expected << "cmdQuitter" << "chkExo2" << "chkExo1" << "chkExo20";
+    QStringList seen;
+    for (int i = 0; i < expected.size(); ++i) {
+        drv::key(home, Qt::Key_Tab);
+        seen << drv::focused(home)->objectName();
+    }
+    QCOMPARE(seen, expected);
+    // A taken box is skipped.
+    ExerciseScreen& ex = run.open(19);
+    drv::click(ex, "imgValidation");
+    drv::click(ex, "imgContinuer");
+    drv::get<CheckBox>(home, "chkExo20")->setFocus();
+    drv::key(home, Qt::Key_Tab);
+    QCOMPARE(drv::focused(home)->objectName(), QStringLiteral("chkExo18"));
+}
+
+void TestStartup::ladybirdOpensOneAboutBox() {
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    QCOMPARE(drv::control(home, "Image2")->widget()->toolTip(), QStringLiteral("Cliquez sur moi !"));
+    drv::click(home, "Image2");
+    Form& about = run.nav().auteur;
+    QVERIFY(about.loaded());
+    QWidget* first = about.window();
+    drv::click(home, "Image2");
+    QCOMPARE(about.window(), first);
+    QCOMPARE(about.window()->windowTitle(), QStringLiteral("Auteur"));
+    QCOMPARE(drv::text(about, "Label1"), QStringLiteral("Morvelle 3"));
+    QCOMPARE(drv::text(about, "Label3"), QStringLiteral("Logiciel de SVT pour la classe de 3ème"));
+    // Its client area starts at a fixed place on the screen.
+    QCOMPARE(about.window()->geometry().topLeft(), QPoint(542, 418));
+}
+
+void TestStartup::quitterLeavesForTheSummary() {
+    drv::Run run;
+    run.toHome();
+    drv::alt(run.nav().accueil, 'Q');
+    QVERIFY(!run.nav().accueil.loaded());
+    QVERIFY(run.nav().bilan.loaded());
+    QVERIFY(!run.ended());
+}
+
+QTEST_MAIN(TestStartup)
+#include "test_startup.moc"
