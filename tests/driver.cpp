@@ -66,11 +66,21 @@ Control* control(const Form& f, const QString& name) {
     return nullptr;
 }
 
+// Where a pupil's click at a point of the window lands: on the topmost control that takes the mouse there,
+// so a hidden control is never clicked and a control underneath it is.
+static void clickAt(const Form& f, QWidget* w, QPoint local, Qt::MouseButton b) {
+    QWidget* window = f.window();
+    const QPoint p = w->mapTo(window, local);
+    QWidget* hit = window->childAt(p);
+    if (!hit) hit = window;
+    QTest::mouseClick(hit, b, Qt::NoModifier, hit->mapFrom(window, p));
+    settle();
+}
+
 void click(const Form& f, const QString& name, Qt::MouseButton b) {
     QWidget* w = widgetOf(f, name);
     QVERIFY2(w, qPrintable(name));
-    QTest::mouseClick(w, b, Qt::NoModifier, w->rect().center());
-    settle();
+    clickAt(f, w, w->rect().center(), b);
 }
 
 void pick(const Form& f, const QString& comboName, const QString& item) {
@@ -78,6 +88,7 @@ void pick(const Form& f, const QString& comboName, const QString& item) {
     QVERIFY2(cb, qPrintable(comboName));
     const int i = cb->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
     QVERIFY2(i >= 0, qPrintable(item));
+    if (!cb->isEnabled() || !cb->isVisible()) return; // out of the pupil's reach
     // As the pupil's choice in the open list: the item becomes current, then the list reports it.
     cb->setCurrentIndex(i);
     emit cb->activated(i);
@@ -108,8 +119,7 @@ void tick(const Form& f, const QString& checkName) {
     auto* cb = get<CheckBox>(f, checkName);
     QVERIFY2(cb, qPrintable(checkName));
     // The box with no caption: a click on its square.
-    QTest::mouseClick(cb, Qt::LeftButton, Qt::NoModifier, QPoint(7, cb->height() / 2));
-    settle();
+    clickAt(f, cb, QPoint(7, cb->height() / 2), Qt::LeftButton);
 }
 
 void key(const Form& f, Qt::Key k, Qt::KeyboardModifiers m) {
