@@ -67,6 +67,7 @@ std::array<ExerciseInfo, 21> buildTable() {
 
     ExerciseInfo& e8 = t[8];
     e8.rule = "Line7";
+    e8.band = "Shape26"; // Shape13 is a sample of grid 1 on this screen
     e8.panel = "Shape24";
     e8.panelRect = {3120, 1680, 11895, 9255};
     e8.continuerBeforeComparing = true;

@@ -322,6 +322,12 @@ Picture* Picture::button(const QString& word) {
     return this;
 }
 
+Picture* Picture::bordered() {
+    bordered_ = true;
+    update();
+    return this;
+}
+
 void Picture::Place(int left, int top, int width, int height) {
     if (!stretch_ && !source_.isEmpty()) {
         // Shown at its own size: the control takes the picture's size.
@@ -341,7 +347,12 @@ void Picture::paintEvent(QPaintEvent*) {
     if (!r) return;
     const QSize s = r->defaultSize();
     const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
-    r->render(&p, target);
+    const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
+    r->render(&p, target.adjusted(w, w, -w, -w));
+    if (!bordered_) return;
+    const double W = width(), H = height();
+    for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
+        p.fillRect(edge, Qt::black);
 }
 
 void Picture::mousePressEvent(QMouseEvent* e) {

@@ -203,6 +203,8 @@ public:
     // A picture button: clicked with the mouse, never focused, read out as a button.
     Picture* button(const QString& word);
     bool isButton() const { return button_; }
+    // A fixed single border: a one-pixel black frame, the picture drawn inside it.
+    Picture* bordered();
     void Place(int left, int top, int width, int height) override;
 
 protected:
@@ -215,6 +217,7 @@ private:
     bool stretch_ = true;
     bool drag_ = false;
     bool button_ = false;
+    bool bordered_ = false;
     QString dragIcon_;
     std::function<void()> onClick_;
     std::function<void(int, int, int, int)> onMouseDown_;

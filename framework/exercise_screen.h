@@ -74,6 +74,8 @@ public:
 
     // Fills in the expected answers, for the screenshots of a right answer; false if the screen has none yet.
     virtual bool enterRightAnswers() { return false; }
+    // Fills in a typical wrong answer, for the screenshots of a failure; a screen left blank is one too.
+    virtual void enterWrongAnswers() {}
 
     QPointer<Label> lblInfo;
     QPointer<Picture> imgValidation, imgCorrection, imgContinuer, imgAbandon, imgBon, imgfaux;

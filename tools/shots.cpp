@@ -1,7 +1,7 @@
 // Renders every screen to PNG at scale 1, as a 1024 x 768 display shows it:
 //   morvelle3-shots OUTDIR
 // Exercise screens are rendered in their design state, after a right answer (where the screen has one),
-// after a wrong answer and with the correction shown.
+// after a wrong answer (the screen's typical one, or blank) and with the correction shown.
 #include "app/wiring.h"
 
 #include <QApplication>
@@ -82,6 +82,7 @@ int main(int argc, char** argv) {
             settle();
             ex.Show();
         }
+        ex.enterWrongAnswers();
         ex.imgValidation_Click();
         snap(ex, base + "_4_echec");
         ex.imgCorrection_Click();
