@@ -432,6 +432,9 @@ ComboBox* ComboBox::kind(Kind k) {
         setCompleter(nullptr); // no completion: the field holds exactly what was typed
         lineEdit()->setMaxLength(INT_MAX);
         lineEdit()->installEventFilter(new SwallowEnter(this));
+        // Qt takes a typed text equal to an item for a choice when the field loses the focus, and reports it
+        // as one; typing is not choosing, so that reaction is cut.
+        QObject::disconnect(lineEdit(), SIGNAL(editingFinished()), this, SLOT(_q_editingFinished()));
     }
     setCurrentIndex(-1);
     return this;

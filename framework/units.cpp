@@ -61,12 +61,12 @@ void installFontSubstitutes() {
         QFont::insertSubstitution(QString::fromLatin1(f), resolveFamily(QString::fromLatin1(f)));
 }
 
-QFont makeFont(const FontDef& spec) {
-    QFont font(resolveFamily(spec.family));
+QFont makeFont(const FontDef& def) {
+    QFont font(resolveFamily(def.family));
     // Points at 96 dpi, then the run's scale; pixel sizes keep the design exact whatever dpi the screen reports.
-    font.setPixelSize(std::max(1, int(std::lround(spec.points * 96.0 / 72.0 * scale()))));
-    font.setWeight(spec.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
-    font.setUnderline(spec.underline);
+    font.setPixelSize(std::max(1, int(std::lround(def.points * 96.0 / 72.0 * scale()))));
+    font.setWeight(def.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
+    font.setUnderline(def.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

@@ -37,7 +37,7 @@ struct FontDef {
 };
 // The family that stands in for a design family on this machine.
 QString resolveFamily(const QString& family);
-QFont makeFont(const FontDef& spec);
+QFont makeFont(const FontDef& def);
 void installFontSubstitutes();
 
 } // namespace forms
