@@ -104,7 +104,9 @@ std::array<ExerciseInfo, 21> buildTable() {
     t[19].rule = "Line35";
     t[19].titleLeft = 4395;
     t[19].titleWidth = 6465;
+    t[20].numberLabel = "Label6";
     t[20].band = "Shape80";
+    t[20].panel = "Shape79";
     t[20].clientWidth = 15150;
     t[20].titleLeft = 4560;
     t[20].titleWidth = 6135;

@@ -12,6 +12,9 @@ Usage: python3 tools/karyotype/karyotype.py [DESCRIPTION.json ...]
     extra         autosomes added on top, e.g. [21] for a trisomy 21      [[]]
     sex           groups at the bottom right, each a string whose letters
                   are its chromosomes and its label: ["Y", "X"], ["XX"]   [[]]
+    layout_sex    the sex groups the scale and rows are worked out for, so
+                  that pictures differing only in them draw every other
+                  chromosome alike: ["X"] on a picture of 22 + Y     [sex]
     rows          first and last autosome of each row  [[1,5],[6,12],[13,18],[19,22]]
     scale_bar     true draws a 10 µm bar at the bottom left              [false]
     satellites    true draws the satellites of the acrocentrics          [false]
@@ -157,12 +160,12 @@ def chromosome(name, s, style, satellites):
     return "".join(pieces)
 
 
-def groups_of(d):
+def groups_of(d, sex_key="sex"):
     """Rows of (label, chromosome names), sex chromosomes ending the last row."""
     copies, extra = d.get("copies", 2), d.get("extra", [])
     rows = [[(str(n), [str(n)] * (copies + extra.count(n))) for n in range(a, b + 1)]
             for a, b in d.get("rows", [[1, 5], [6, 12], [13, 18], [19, 22]])]
-    rows[-1] += [(g, list(g)) for g in d.get("sex", [])]
+    rows[-1] += [(g, list(g)) for g in d.get(sex_key, d.get("sex", []))]
     return rows
 
 
@@ -171,6 +174,7 @@ def render(d):
     style = {**STYLE, **d.get("colours", {})}
     sat = d.get("satellites", False)
     rows = groups_of(d)
+    fit = groups_of(d, "layout_sex")
     bar = 10 * UM if d.get("scale_bar") else 0
 
     def p_arm(n):
@@ -180,10 +184,10 @@ def render(d):
     def group_width(names):
         return len(names) * WIDTH + (len(names) - 1) * PAIR_GAP
 
-    tops = [max(p_arm(n) for _, ns in row for n in ns) for row in rows]
+    tops = [max(p_arm(n) for _, ns in row for n in ns) for row in fit]
     bottoms = [max(CHROMOSOMES[n][0] * (1 - CHROMOSOMES[n][1]) for _, ns in row for n in ns)
-               for row in rows]
-    widths = [sum(group_width(ns) for _, ns in row) + GROUP_GAP * (len(row) + 1) for row in rows]
+               for row in fit]
+    widths = [sum(group_width(ns) for _, ns in row) + GROUP_GAP * (len(row) + 1) for row in fit]
     widths[-1] += bar + (GROUP_GAP if bar else 0)
     s = min((H - len(rows) * LABEL - (len(rows) + 1) * MIN_GAP) / (sum(tops) + sum(bottoms)),
             W / max(widths))
@@ -193,9 +197,10 @@ def render(d):
     y = row_gap
     for i, row in enumerate(rows):
         cen_y, base = y + tops[i] * s, y + (tops[i] + bottoms[i]) * s
-        items = ([("bar", None)] if bar and i == len(rows) - 1 else []) + row
-        used = sum(bar if ns is None else group_width(ns) for _, ns in items) * s
-        gap = (W - used) / (len(items) + 1)
+        lead = [("bar", None)] if bar and i == len(rows) - 1 else []
+        items = lead + row
+        used = sum(bar if ns is None else group_width(ns) for _, ns in lead + fit[i]) * s
+        gap = (W - used) / (len(lead + fit[i]) + 1)
         x = gap
         for label, names in items:
             if names is None:
