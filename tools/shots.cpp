@@ -3,6 +3,7 @@
 // Exercise screens are rendered in their design state, after a right answer (where the screen has one),
 // after a wrong answer (the screen's typical one, or blank) and with the correction shown.
 #include "app/wiring.h"
+#include "framework/dragdrop.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,6 +20,18 @@ void snap(forms::Form& f, const QString& name) {
     if (!f.window()) return;
     const QString path = QDir(g_out).filePath(name + QStringLiteral(".png"));
     if (!f.window()->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+}
+
+// A screen with pictures to drag: the first one, caught on its way with its icon under the pointer.
+void snapDrag(forms::Form& f, const QString& name) {
+    for (QWidget* w : f.window()->findChildren<QWidget*>()) {
+        auto* p = dynamic_cast<forms::Picture*>(w);
+        if (!p || !p->dragAutomatic() || !p->isVisible()) continue;
+        forms::DragController::instance().start(p, p->mapToGlobal(p->rect().center() + QPoint(90, -120)));
+        snap(f, name);
+        forms::DragController::instance().cancel();
+        return;
+    }
 }
 
 void settle() {
@@ -74,6 +87,7 @@ int main(int argc, char** argv) {
         forms::ExerciseScreen& ex = app.exercise(n);
         ex.Show();
         snap(ex, base + "_1_design");
+        snapDrag(ex, base + "_1b_glisser");
         if (ex.enterRightAnswers()) {
             snap(ex, base + "_2_reponse_juste");
             ex.imgValidation_Click();
@@ -90,20 +104,45 @@ int main(int argc, char** argv) {
         ex.Unload();
         settle();
     }
-    // The home screen with its lights, after one success and one failure.
+    // The home screen after a failure on exercise 3, a success on exercise 5 and exercise 7 given back.
+    nav.accueil.Unload();
+    settle();
+    nav.accueil.Show();
     nav.accueil.chkExo[3]->setValue(1);
     nav.accueil.exerciseValidated(3, false);
-    nav.accueil.exerciseValidated(5, true);
     nav.accueil.chkExo[5]->setValue(1);
-    settle();
-    app.exercise(5).Unload();
-    app.exercise(3).Unload();
+    nav.accueil.exerciseValidated(5, true);
+    nav.accueil.chkExo[7]->setValue(1);
+    nav.accueil.exerciseAbandoned(7);
+    for (int n : {3, 5, 7}) app.exercise(n).Unload();
     settle();
     snap(nav.accueil, "frmAccueil_feux");
 
     nav.accueil.cmdQuitter_Click();
     settle();
     snap(nav.bilan, "frmBilan");
+    // The summary in its telling states.
+    struct SummaryState {
+        const char* name;
+        QList<int> succeeded;
+        const char* prenom;
+        const char* classe;
+    };
+    QList<int> all;
+    for (int n = 1; n <= 20; ++n) all << n;
+    const SummaryState states[] = {{"frmBilan_rien", {}, "Marie", "B"},
+                                   {"frmBilan_tout", all, "Marie", "B"},
+                                   {"frmBilan_10_20", {10, 20}, "Marie", "B"},
+                                   {"frmBilan_sans_prenom_ni_classe", {3}, "", ""}};
+    for (const SummaryState& st : states) {
+        for (int n = 1; n <= 20; ++n) nav.record.Resultat[n] = st.succeeded.contains(n) ? 1 : 0;
+        nav.record.Prenom = QString::fromUtf8(st.prenom);
+        nav.record.Classe = QString::fromUtf8(st.classe);
+        nav.bilan.Unload();
+        settle();
+        nav.bilan.Show();
+        snap(nav.bilan, st.name);
+    }
     QTextStream(stdout) << "screens written to " << g_out << "\n";
     return 0;
 }
