@@ -34,7 +34,7 @@ const QString kPictures = QStringLiteral(":/assets/ex01/");
 
 } // namespace
 
-Exercice1::Exercice1(ExerciseHost* host) : ExerciseScreen(exerciseInfo(1), host) {}
+Exercice1::Exercice1(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScreen(info, host) {}
 
 void Exercice1::buildContent() {
     // The family tree, behind the portraits: down from each parent, across, and down to the son.

@@ -6,7 +6,7 @@
 
 class Exercice1 : public forms::ExerciseScreen {
   public:
-    explicit Exercice1(forms::ExerciseHost* host);
+    Exercice1(const forms::ExerciseInfo& info, forms::ExerciseHost* host);
     bool enterRightAnswers() override;
     void enterWrongAnswers() override;
 

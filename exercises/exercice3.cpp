@@ -40,7 +40,7 @@ const QString kPictures = QStringLiteral(":/assets/ex03/");
 
 } // namespace
 
-Exercice3::Exercice3(ExerciseHost* host) : ExerciseScreen(exerciseInfo(3), host) {}
+Exercice3::Exercice3(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScreen(info, host) {}
 
 void Exercice3::buildContent() {
     Image1 =

@@ -6,7 +6,7 @@
 
 class Exercice3 : public forms::ExerciseScreen {
   public:
-    explicit Exercice3(forms::ExerciseHost* host);
+    Exercice3(const forms::ExerciseInfo& info, forms::ExerciseHost* host);
     bool enterRightAnswers() override;
     void enterWrongAnswers() override;
 

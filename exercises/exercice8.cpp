@@ -92,7 +92,7 @@ Shape* nucleus(Shape* s, const QRect& r) {
 
 } // namespace
 
-Exercice8::Exercice8(ExerciseHost* host) : ExerciseScreen(exerciseInfo(8), host) {}
+Exercice8::Exercice8(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScreen(info, host) {}
 
 void Exercice8::buildContent() {
     Shape28 =

@@ -6,7 +6,7 @@
 
 class Exercice8 : public forms::ExerciseScreen {
   public:
-    explicit Exercice8(forms::ExerciseHost* host);
+    Exercice8(const forms::ExerciseInfo& info, forms::ExerciseHost* host);
     bool enterRightAnswers() override;
     void enterWrongAnswers() override;
     // chkKCj_Click: box K of daughter cell j draws or removes its chromosome in that cell.

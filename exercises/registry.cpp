@@ -8,17 +8,23 @@
 #include "exercises/exercice8.h"
 #include "exercises/exercise_table.h"
 
+namespace {
+template <class Screen> std::unique_ptr<forms::ExerciseScreen> screen(int n, forms::ExerciseHost* host) {
+    return std::make_unique<Screen>(exerciseInfo(n), host);
+}
+} // namespace
+
 std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* host) {
     switch (n) {
-    case 1: return std::make_unique<Exercice1>(host);
-    case 3: return std::make_unique<Exercice3>(host);
-    case 8: return std::make_unique<Exercice8>(host);
-    case 17: return std::make_unique<Exercice17>(exerciseInfo(17), host);
-    case 20: return std::make_unique<Exercice20>(exerciseInfo(20), host);
-    case 11: return std::make_unique<Exercice11>(exerciseInfo(11), host);
-    case 12: return std::make_unique<Exercice12>(exerciseInfo(12), host);
-    case 13: return std::make_unique<Exercice13>(exerciseInfo(13), host);
-    case 14: return std::make_unique<Exercice14>(exerciseInfo(14), host);
-    default: return std::make_unique<forms::ExerciseScreen>(exerciseInfo(n), host);
+    case 1: return screen<Exercice1>(n, host);
+    case 3: return screen<Exercice3>(n, host);
+    case 8: return screen<Exercice8>(n, host);
+    case 11: return screen<Exercice11>(n, host);
+    case 12: return screen<Exercice12>(n, host);
+    case 13: return screen<Exercice13>(n, host);
+    case 14: return screen<Exercice14>(n, host);
+    case 17: return screen<Exercice17>(n, host);
+    case 20: return screen<Exercice20>(n, host);
+    default: return screen<forms::ExerciseScreen>(n, host); // the chrome alone, until its content is written
     }
 }

@@ -68,6 +68,9 @@ QFont makeFont(const FontDef& def) {
     font.setWeight(def.weight == Weight::Bold ? QFont::Bold : QFont::Normal);
     font.setUnderline(def.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
+    // Hinted advances, as the screens were laid out with: unhinted text runs a few per cent wider and
+    // pushes the last word of a snug caption onto a line of its own.
+    font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }
 

@@ -8,8 +8,25 @@ using namespace forms;
 
 namespace drv {
 
+const QString kInstruction = QStringLiteral("Réponds aux questions posées puis clique sur Validation.");
+const QString kSuccess = QStringLiteral("Tu as réussi cet exercice, clique sur Continuer pour passer à la suite.");
+const QString kFailure = QStringLiteral(
+    "Tu as commis des erreurs. Si tu désires voir la correction de cet exercice, clique sur Correction. "
+    "Sinon clique sur Continuer pour passer à la suite.");
+const QString kFailureTypo = QStringLiteral(
+    "Tu as commis des erreurs. Si tu désires voir la corrcetion de cet exercice, clique sur Correction. "
+    "Sinon clique sur Continuer pour passer à la suite.");
+const QString kCorrection = QStringLiteral("Regarde la correction puis clique sur Continuer pour passer à la suite.");
+
 namespace {
 bool g_ended = false;
+QtMessageHandler g_defaultHandler = nullptr;
+
+// The headless platform says so each time a window is raised; that is no news in a test.
+void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("This plugin does not support"))) return;
+    if (g_defaultHandler) g_defaultHandler(type, context, message);
+}
 
 QWidget* widgetOf(const Form& f, const QString& name) {
     Control* c = control(f, name);
@@ -19,7 +36,7 @@ QWidget* widgetOf(const Form& f, const QString& name) {
 } // namespace
 
 Run::Run() {
-    static const bool initialised = (initialiseProgram(), true);
+    static const bool initialised = (g_defaultHandler = qInstallMessageHandler(quietHandler), initialiseProgram(), true);
     Q_UNUSED(initialised);
     resetRun();
     setDisplay(QRect(0, 0, 1024, 768));
@@ -155,6 +172,34 @@ void drag(const Form& f, const QString& source, const QString& target, QPoint at
     QVERIFY2(t, qPrintable(target));
     const QPoint p = at.x() < 0 ? t->rect().center() : at;
     dragTo(f, source, t->mapTo(f.canvas(), p));
+}
+
+void checkVerdict(Run& run, const ExerciseScreen& ex, bool right, const QString& message) {
+    const int n = ex.info().number;
+    QCOMPARE(text(ex, "lblInfo"), !message.isEmpty() ? message : right ? kSuccess : kFailure);
+    QCOMPARE(visible(ex, "imgBon"), right);
+    QCOMPARE(visible(ex, "imgfaux"), !right);
+    QCOMPARE(visible(ex, "imgCorrection"), !right);
+    QVERIFY(visible(ex, "imgContinuer"));
+    QVERIFY(!visible(ex, "imgValidation"));
+    QVERIFY(!visible(ex, "imgAbandon"));
+    QCOMPARE(run.record().Resultat[n], right ? 1 : 0);
+    const Form& home = run.nav().accueil;
+    QCOMPARE(visible(home, QStringLiteral("imgFeuvert(%1)").arg(n - 1)), right);
+    QCOMPARE(visible(home, QStringLiteral("imgFeurouge(%1)").arg(n - 1)), !right);
+}
+
+void checkNamesUnique(const Form& f) {
+    QStringList names;
+    for (QWidget* w : f.window()->findChildren<QWidget*>())
+        if (dynamic_cast<Control*>(w)) names << w->objectName();
+    const QStringList all = names;
+    names.removeDuplicates();
+    if (names.size() != all.size()) {
+        for (const QString& n : names)
+            if (all.count(n) > 1) qWarning("%s: %s stands twice", qPrintable(f.name()), qPrintable(n));
+    }
+    QCOMPARE(names.size(), all.size());
 }
 
 bool visible(const Form& f, const QString& name) {

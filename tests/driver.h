@@ -9,6 +9,9 @@
 
 namespace drv {
 
+// The standard messages, as the pupil must read them.
+extern const QString kInstruction, kSuccess, kFailure, kFailureTypo, kCorrection;
+
 // A fresh run at scale 1, as on a 1024 x 768 display; End is recorded instead of leaving the process.
 class Run {
 public:
@@ -54,6 +57,11 @@ void drag(const forms::Form& f, const QString& source, const QString& target, QP
 void dragTo(const forms::Form& f, const QString& source, QPoint canvasPoint);
 
 // What a teacher checks.
+// The screen and the home screen as a validation leaves them: the message (the standard one for the outcome
+// unless given), the tick or the cross, the buttons, Resultat(N) and the exercise's light.
+void checkVerdict(Run& run, const forms::ExerciseScreen& ex, bool right, const QString& message = QString());
+// No two controls of the screen share a name.
+void checkNamesUnique(const forms::Form& f);
 bool visible(const forms::Form& f, const QString& name);
 bool enabled(const forms::Form& f, const QString& name);
 QString text(const forms::Form& f, const QString& name); // caption of a label or button, text of a box or list

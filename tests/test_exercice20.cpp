@@ -6,16 +6,10 @@ using forms::VbColor;
 
 namespace {
 
-const QString kSuccess =
-    QStringLiteral("Tu as réussi cet exercice, clique sur Continuer pour passer à la suite.");
-const QString kFailure = QStringLiteral(
-    "Tu as commis des erreurs. Si tu désires voir la correction de cet exercice, clique sur Correction. "
-    "Sinon clique sur Continuer pour passer à la suite.");
-const QString kFailureTypo = QStringLiteral(
-    "Tu as commis des erreurs. Si tu désires voir la corrcetion de cet exercice, clique sur Correction. "
-    "Sinon clique sur Continuer pour passer à la suite.");
-const QString kCorrection =
-    QStringLiteral("Regarde la correction puis clique sur Continuer pour passer à la suite.");
+using drv::kCorrection;
+using drv::kFailure;
+using drv::kFailureTypo;
+using drv::kSuccess;
 
 const char* const kLists[4] = {"cbOvule1", "cbOvule2", "cbSperm1", "cbSperm2"};
 
@@ -111,15 +105,7 @@ void TestExercice20::verdict() {
     tickBoxes(ex, ticked);
     drv::click(ex, "imgValidation");
 
-    QCOMPARE(drv::text(ex, "lblInfo"), right ? kSuccess : message);
-    QCOMPARE(run.record().Resultat[20], right ? 1 : 0);
-    QCOMPARE(drv::visible(run.nav().accueil, "imgFeuvert(19)"), right);
-    QCOMPARE(drv::visible(run.nav().accueil, "imgFeurouge(19)"), !right);
-    QCOMPARE(drv::visible(ex, "imgBon"), right);
-    QCOMPARE(drv::visible(ex, "imgfaux"), !right);
-    QCOMPARE(drv::visible(ex, "imgCorrection"), !right);
-    QVERIFY(drv::visible(ex, "imgContinuer"));
-    QVERIFY(!drv::visible(ex, "imgAbandon"));
+    drv::checkVerdict(run, ex, right, right ? kSuccess : message);
     for (const char* name :
          {"cbOvule1", "cbOvule2", "cbSperm1", "cbSperm2", "Check1", "Check2", "Check3", "Check4"})
         QVERIFY2(!drv::enabled(ex, name), name);

@@ -142,16 +142,7 @@ void TestExercices11To14::verdicts() {
     pickAll(ex, answers);
     drv::click(ex, "imgValidation");
 
-    QCOMPARE(run.record().Resultat[n], right ? 1 : 0);
-    QCOMPARE(drv::text(ex, "lblInfo"), right ? messages::success : messages::failure);
-    QCOMPARE(drv::visible(ex, "imgBon"), right);
-    QCOMPARE(drv::visible(ex, "imgfaux"), !right);
-    QCOMPARE(drv::visible(ex, "imgCorrection"), !right);
-    QVERIFY(drv::visible(ex, "imgContinuer"));
-    QVERIFY(!drv::visible(ex, "imgValidation"));
-    QVERIFY(!drv::visible(ex, "imgAbandon"));
-    QCOMPARE(drv::visible(run.nav().accueil, QStringLiteral("imgFeuvert(%1)").arg(n - 1)), right);
-    QCOMPARE(drv::visible(run.nav().accueil, QStringLiteral("imgFeurouge(%1)").arg(n - 1)), !right);
+    drv::checkVerdict(run, ex, right);
     // Every list keeps the pupil's choice and can no longer be changed.
     for (const ComboBox* cb : lists(ex))
         QVERIFY2(!cb->isEnabled(), qPrintable(cb->objectName()));
@@ -179,7 +170,7 @@ void TestExercices11To14::givenAndAskedGroups() {
     run.toHome();
     ExerciseScreen& ex = run.open(n);
     QCOMPARE(drv::text(ex, "lblInfo"),
-             n >= 13 ? QString(messages::instruction).chopped(1) : messages::instruction);
+             n >= 13 ? QString(drv::kInstruction).chopped(1) : drv::kInstruction);
     int asked = 0;
     for (int i = 0; i < kPersons.size(); ++i) {
         const QString& p = kPersons[i];
@@ -240,7 +231,7 @@ void TestExercices11To14::correction() {
         QVERIFY2(!drv::visible(ex, name), name);
 
     drv::click(ex, "imgCorrection");
-    QCOMPARE(drv::text(ex, "lblInfo"), messages::correction);
+    QCOMPARE(drv::text(ex, "lblInfo"), drv::kCorrection);
     QVERIFY(!drv::visible(ex, "imgCorrection"));
     QVERIFY(drv::visible(ex, "imgContinuer"));
     QCOMPARE(drv::visible(ex, "imgfaux"), crossStays);

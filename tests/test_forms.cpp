@@ -290,7 +290,7 @@ void TestForms::accessibleNamesAndRoles() {
     const Expect cases[] = {
         {&ex, "imgValidation", QAccessible::Button, "Validation"},
         {&ex, "imgAbandon", QAccessible::Button, "Abandon"},
-        {&ex, "lblInfo", QAccessible::StaticText, messages::instruction},
+        {&ex, "lblInfo", QAccessible::StaticText, drv::kInstruction},
         {&run.nav().accueil, "Image2", QAccessible::Graphic, QStringLiteral("Une coccinelle rouge à points noirs")},
         {&run.nav().accueil, "cmdQuitter", QAccessible::Button, "Quitter"},
         {&run.nav().accueil, "chkExo2", QAccessible::CheckBox,

@@ -78,7 +78,7 @@ void TestProtocol::answeringState() {
     OneQuestion ex(exerciseInfo(2), &host);
     ex.Show();
     expectState(ex, kAnswering);
-    QCOMPARE(drv::text(ex, "lblInfo"), messages::instruction);
+    QCOMPARE(drv::text(ex, "lblInfo"), drv::kInstruction);
     QCOMPARE(ex.window()->windowTitle(), QStringLiteral("Génétique 3ème"));
     QVERIFY(drv::enabled(ex, "cb1"));
 }
@@ -101,7 +101,7 @@ void TestProtocol::validation() {
     if (!answer.isEmpty()) drv::pick(ex, "cb1", answer);
     drv::click(ex, "imgValidation");
     expectState(ex, right ? kSucceeded : kFailed);
-    QCOMPARE(drv::text(ex, "lblInfo"), right ? messages::success : messages::failure);
+    QCOMPARE(drv::text(ex, "lblInfo"), right ? drv::kSuccess : drv::kFailure);
     QVERIFY(!drv::enabled(ex, "cb1"));
     QCOMPARE(host.validated, (QList<QPair<int, bool>>{{2, right}}));
 }
@@ -115,7 +115,7 @@ void TestProtocol::correctionRevealsAndKeepsTheOutcome() {
     drv::click(ex, "imgValidation");
     drv::click(ex, "imgCorrection");
     expectState(ex, {false, false, false, true, false, false});
-    QCOMPARE(drv::text(ex, "lblInfo"), messages::correction);
+    QCOMPARE(drv::text(ex, "lblInfo"), drv::kCorrection);
     QVERIFY(drv::visible(ex, "lblRep"));
     QVERIFY(!drv::enabled(ex, "cb1"));
     QCOMPARE(host.validated.size(), 1);
@@ -206,18 +206,18 @@ void TestProtocol::departuresOnCorrection_data() {
     QTest::addColumn<QString>("instruction");
     QTest::addColumn<bool>("crossKept");
     QTest::addColumn<QString>("infoAfterCorrection");
-    const QString fail = messages::failure, corr = messages::correction;
+    const QString fail = drv::kFailure, corr = drv::kCorrection;
     const QString noStop = QStringLiteral("Réponds aux questions posées puis clique sur Validation");
-    QTest::newRow("3: none") << 3 << messages::instruction << false << corr;
-    QTest::newRow("5: info unchanged") << 5 << messages::instruction << false << fail;
+    QTest::newRow("3: none") << 3 << drv::kInstruction << false << corr;
+    QTest::newRow("5: info unchanged") << 5 << drv::kInstruction << false << fail;
     QTest::newRow("7: its own message")
-        << 7 << messages::instruction << false
+        << 7 << drv::kInstruction << false
         << QStringLiteral("Regarde la corection puis clique sur Continuer pour passer à la suite.");
-    QTest::newRow("8: cross kept") << 8 << messages::instruction << true << corr;
-    QTest::newRow("10: cross and info kept") << 10 << messages::instruction << true << fail;
+    QTest::newRow("8: cross kept") << 8 << drv::kInstruction << true << corr;
+    QTest::newRow("10: cross and info kept") << 10 << drv::kInstruction << true << fail;
     QTest::newRow("13: no full stop") << 13 << noStop << true << corr;
     QTest::newRow("16: no full stop") << 16 << noStop << true << corr;
-    QTest::newRow("17: cross kept") << 17 << messages::instruction << true << corr;
+    QTest::newRow("17: cross kept") << 17 << drv::kInstruction << true << corr;
 }
 
 void TestProtocol::departuresOnCorrection() {
@@ -230,7 +230,7 @@ void TestProtocol::departuresOnCorrection() {
     ExerciseScreen& ex = run.open(n);
     QCOMPARE(drv::text(ex, "lblInfo"), instruction);
     drv::click(ex, "imgValidation"); // nothing answered: a failure
-    QCOMPARE(drv::text(ex, "lblInfo"), messages::failure);
+    QCOMPARE(drv::text(ex, "lblInfo"), drv::kFailure);
     drv::click(ex, "imgCorrection");
     QCOMPARE(drv::visible(ex, "imgfaux"), crossKept);
     QCOMPARE(drv::text(ex, "lblInfo"), infoAfterCorrection);
@@ -246,6 +246,7 @@ void TestProtocol::throughTheHomeScreen() {
     for (int n = 1; n <= 20; ++n) {
         ExerciseScreen& ex = run.open(n);
         QVERIFY(ex.loaded());
+        drv::checkNamesUnique(ex); // the chrome's names and the screen's own never clash
         drv::click(ex, "imgValidation");
         QVERIFY(drv::visible(home, QStringLiteral("imgFeurouge(%1)").arg(n - 1)));
         QVERIFY(!drv::visible(home, QStringLiteral("imgFeuvert(%1)").arg(n - 1)));
