@@ -135,8 +135,9 @@ void Form::Show() {
         if (!window_) return; // Form_Load may unload its own screen
         window_->place();
     }
+    // A window shown for the first time comes up on top; one already showing is brought forward.
+    if (window_->isVisible()) window_->raise();
     window_->show();
-    window_->raise();
     window_->activateWindow();
     for (const auto& w : tabOrder_) {
         if (w && w->isEnabled() && w->isVisibleTo(window_) && w->focusPolicy() != Qt::NoFocus) {

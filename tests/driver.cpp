@@ -20,13 +20,6 @@ const QString kCorrection = QStringLiteral("Regarde la correction puis clique su
 
 namespace {
 bool g_ended = false;
-QtMessageHandler g_defaultHandler = nullptr;
-
-// The headless platform says so each time a window is raised; that is no news in a test.
-void quietHandler(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-    if (message.contains(QLatin1String("This plugin does not support"))) return;
-    if (g_defaultHandler) g_defaultHandler(type, context, message);
-}
 
 QWidget* widgetOf(const Form& f, const QString& name) {
     Control* c = control(f, name);
@@ -36,7 +29,7 @@ QWidget* widgetOf(const Form& f, const QString& name) {
 } // namespace
 
 Run::Run() {
-    static const bool initialised = (g_defaultHandler = qInstallMessageHandler(quietHandler), initialiseProgram(), true);
+    static const bool initialised = (initialiseProgram(), true);
     Q_UNUSED(initialised);
     resetRun();
     setDisplay(QRect(0, 0, 1024, 768));

@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
         settle();
     }
     // The home screen after a failure on exercise 3, a success on exercise 5 and exercise 7 given back.
+    // Shown again at once, before the run could see no screen left and end.
     nav.accueil.Unload();
-    settle();
     nav.accueil.Show();
     nav.accueil.chkExo[3]->setValue(1);
     nav.accueil.exerciseValidated(3, false);
@@ -139,7 +139,6 @@ int main(int argc, char** argv) {
         nav.record.Prenom = QString::fromUtf8(st.prenom);
         nav.record.Classe = QString::fromUtf8(st.classe);
         nav.bilan.Unload();
-        settle();
         nav.bilan.Show();
         snap(nav.bilan, st.name);
     }
