@@ -4,10 +4,21 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 App::App() : nav([this](int n) { exercise(n).Show(); }) {
     for (int n = 1; n <= 20; ++n) exercises_[std::size_t(n)] = makeExercise(n, &nav.accueil);
+    nav.homeOpened = [this] { prepareExercises(1); };
+}
+
+void App::prepareExercises(int from) {
+    // One screen per turn of the event loop, so the home screen answers the pupil all along.
+    if (from > 20) return;
+    QTimer::singleShot(0, &guard_, [this, from] {
+        exercise(from).Prepare();
+        prepareExercises(from + 1);
+    });
 }
 
 void App::start() { nav.presentation.Show(); }

@@ -3,6 +3,7 @@
 #include "framework/exercise_screen.h"
 #include "navigation/navigation.h"
 
+#include <QObject>
 #include <array>
 #include <memory>
 
@@ -15,7 +16,9 @@ public:
     forms::ExerciseScreen& exercise(int n) { return *exercises_.at(std::size_t(n)); }
 
 private:
+    void prepareExercises(int from);
     std::array<std::unique_ptr<forms::ExerciseScreen>, 21> exercises_;
+    QObject guard_; // pending preparations go with the run
 };
 
 // Everything the screens rely on before the first one opens: fonts, style, icon, translations.

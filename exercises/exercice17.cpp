@@ -63,11 +63,15 @@ struct Viewed {
     const char* picture;
     int width;
     bool stretch;
+    const char* shows; // what a screen reader says of it
 };
 const Viewed kViewer[] = {
-    {"img1", "caryotype1.svg", 3975, true},
-    {"img2", "caryotype2.svg", 3975, true},
-    {"img3", "caryotype3.svg", 3960, false},
+    {"img1", "caryotype1.svg", 3975, true,
+     "Caryotype 1 : caryotype complet d'un homme, paires 1 à 22 numérotées, puis Y et X"},
+    {"img2", "caryotype2.svg", 3975, true,
+     "Caryotype 2 : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome X, échelle de 10 µm"},
+    {"img3", "caryotype3.svg", 3960, false,
+     "Caryotype 3 : les mêmes 22 chromosomes seuls et un chromosome Y, échelle de 10 µm"},
 };
 
 struct Hint {
@@ -173,7 +177,7 @@ void Exercice17::buildContent() {
         const Viewed& v = kViewer[i];
         *viewed[i] = make<Picture>(v.name)
                          ->source(kDir + v.picture, v.stretch)
-                         ->describe(QStringLiteral("caryotype %1").arg(i + 1))
+                         ->describe(u(v.shows))
                          ->at(3360, 6360, v.width, 4215);
     }
     cadre1 = make<Shape>("cadre1")->fill(0xFFFFFF)->at(3360, 6360, 3975, 4215);

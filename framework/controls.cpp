@@ -4,6 +4,7 @@
 #include "framework/pictures.h"
 
 #include <QEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -341,14 +342,26 @@ void Picture::Place(int left, int top, int width, int height) {
 }
 
 void Picture::paintEvent(QPaintEvent*) {
-    if (source_.isEmpty()) return;
     QPainter p(this);
+    paintOn(p);
+}
+
+void Picture::prerender() {
+    const qreal dpr = devicePixelRatioF();
+    QImage scratch(size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    scratch.setDevicePixelRatio(dpr);
+    QPainter p(&scratch);
+    paintOn(p);
+}
+
+void Picture::paintOn(QPainter& p) {
+    if (source_.isEmpty()) return;
     QSvgRenderer* r = renderer(source_);
     if (!r) return;
     const QSize s = r->defaultSize();
     const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
     const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
-    r->render(&p, target.adjusted(w, w, -w, -w));
+    drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
     if (!bordered_) return;
     const double W = width(), H = height();
     for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})

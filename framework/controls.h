@@ -203,6 +203,8 @@ public:
     // A picture button: clicked with the mouse, never focused, read out as a button.
     Picture* button(const QString& word);
     bool isButton() const { return button_; }
+    // Draws the picture once off screen, so that its first showing costs nothing.
+    void prerender();
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
     Picture* bordered();
     void Place(int left, int top, int width, int height) override;
@@ -213,6 +215,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    void paintOn(QPainter& p);
     QString source_;
     bool stretch_ = true;
     bool drag_ = false;

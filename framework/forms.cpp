@@ -147,6 +147,17 @@ void Form::Show() {
     }
 }
 
+void Form::Prepare() {
+    if (window_ || run().ended) return;
+    window_ = new FormWindow(this, design());
+    build();
+    for (QWidget* w : window_->findChildren<QWidget*>())
+        if (auto* p = dynamic_cast<Picture*>(w)) p->prerender();
+    delete window_.data();
+    window_ = nullptr;
+    tabOrder_.clear();
+}
+
 void Form::Unload() {
     if (!window_) return;
     FormWindow* w = window_;

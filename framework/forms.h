@@ -62,6 +62,9 @@ public:
     // Destroys the window and its controls; the screen object and its own variables live on.
     void Unload();
     bool loaded() const { return window_ != nullptr; }
+    // Builds the screen's controls once out of sight and draws its pictures, so that its first Show is as
+    // quick as the next ones; the screen stays unloaded.
+    void Prepare();
     FormWindow* window() const { return window_; }
     QWidget* canvas() const { return window_ ? window_->canvas() : nullptr; }
     // The caption shown in the title bar.

@@ -2,6 +2,8 @@
 #include <QSize>
 #include <QString>
 
+class QPainter;
+class QRectF;
 class QSvgRenderer;
 
 namespace forms {
@@ -9,4 +11,7 @@ namespace forms {
 QSvgRenderer* renderer(const QString& resource);
 // The picture's own size in pixels.
 QSize pictureSize(const QString& resource);
+// Draws the picture into a rectangle. On screen, a picture rendered once at the device's pixel size is
+// reused, so that a screen full of detailed drawings still opens at once; printing gets the vector drawing.
+void drawPicture(QPainter& p, QSvgRenderer& r, const QString& resource, const QRectF& target);
 } // namespace forms

@@ -126,6 +126,8 @@ struct Navigation {
     explicit Navigation(std::function<void(int)> openExercise) : openExercise(std::move(openExercise)) {}
     Module1 record;
     std::function<void(int)> openExercise;
+    // Told once the home screen is up, while the pupil reads the list.
+    std::function<void()> homeOpened;
     frmPresentation presentation{*this};
     frmInfo1 info1{*this};
     frmId id{*this};

@@ -149,6 +149,17 @@ void TestStartup::onlyTheSplashIsBuiltAtStart() {
     QCOMPARE(forms::loadedCount(), 1);
     QVERIFY(run.nav().presentation.loaded());
     for (int n = 1; n <= 20; ++n) QVERIFY(!run.exercise(n).loaded());
+    // Once the home screen is up the exercises get ready out of sight, and stay unloaded.
+    drv::click(run.nav().presentation, "Image1");
+    drv::click(run.nav().info1, "cmdOK");
+    drv::setText(run.nav().id, "txtNom", "Martin");
+    drv::click(run.nav().id, "Command1");
+    for (int i = 0; i < 25; ++i) drv::settle();
+    QCOMPARE(forms::loadedCount(), 1);
+    for (int n = 1; n <= 20; ++n) QVERIFY(!run.exercise(n).loaded());
+    ExerciseScreen& ex = run.open(3);
+    QVERIFY(drv::visible(ex, "imgValidation"));
+    QCOMPARE(drv::text(ex, "lblInfo"), drv::kInstruction);
 }
 
 void TestStartup::homeScreenAtLoad() {
