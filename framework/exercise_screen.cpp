@@ -140,6 +140,11 @@ void ExerciseScreen::imgCorrection_Click() {
     revealCorrection();
 }
 
+void ExerciseScreen::closedByUser() {
+    if (imgAbandon && imgAbandon->Visible()) imgAbandon_Click();
+    else imgContinuer_Click();
+}
+
 void ExerciseScreen::imgContinuer_Click() {
     if (!loaded()) return;
     Unload();

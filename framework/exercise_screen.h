@@ -84,6 +84,9 @@ protected:
     WindowDesign design() const override;
     void build() override;
     void Form_Load() override;
+    // A window closed from outside leaves the exercise as its own buttons would: given back before
+    // validation, kept with its result after it.
+    void closedByUser() override;
 
     // What each exercise supplies.
     virtual void buildContent() {}

@@ -173,8 +173,6 @@ void Form::Unload() {
     scheduleEndCheck();
 }
 
-void Form::closedByUser() { Unload(); }
-
 void Form::tabOrder(const std::vector<QWidget*>& order) {
     tabOrder_.assign(order.begin(), order.end());
     QWidget* prev = nullptr;

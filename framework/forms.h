@@ -89,12 +89,13 @@ protected:
         return c;
     }
     Timer* makeTimer() { return new Timer(window_); }
+    // The window's close box (or the window manager's close): unloads the screen.
+    virtual void closedByUser() { Unload(); }
     // Tab order; the first control that can take the focus gets it when the screen opens.
     void tabOrder(const std::vector<QWidget*>& order);
 
 private:
     friend class FormWindow;
-    void closedByUser();
     QString name_;
     QPointer<FormWindow> window_;
     std::vector<QPointer<QWidget>> tabOrder_;

@@ -93,6 +93,8 @@ protected:
     forms::WindowDesign design() const override;
     void build() override;
     void Form_Load() override;
+    // Closed from outside, it leaves as Quitter does, so the pupil still gets the summary.
+    void closedByUser() override { cmdQuitter_Click(); }
 
 private:
     Navigation& nav_;
@@ -116,6 +118,9 @@ protected:
     forms::WindowDesign design() const override;
     void build() override;
     void Form_Load() override;
+
+    // The last screen: its close box ends the program, as Quitter does.
+    void closedByUser() override { cmdQuitter_Click(); }
 
 private:
     void offerPdf(const forms::Page& page);

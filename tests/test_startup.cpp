@@ -21,10 +21,13 @@ private slots:
     void abandonGivesBack();
     void validatedExerciseStaysTaken_data();
     void validatedExerciseStaysTaken();
+    void closingAnExerciseWindow_data();
+    void closingAnExerciseWindow();
     void titleOfExercise1();
     void spaceOnFirstFocusOpensExercise20();
     void tabOrderOfTheBoxes();
     void ladybirdOpensOneAboutBox();
+    void quitterLeavesForTheSummary_data();
     void quitterLeavesForTheSummary();
 };
 
@@ -234,6 +237,28 @@ void TestStartup::validatedExerciseStaysTaken() {
     QVERIFY(!ex.loaded());
 }
 
+void TestStartup::closingAnExerciseWindow_data() {
+    QTest::addColumn<bool>("validated");
+    QTest::newRow("before validation: given back") << false;
+    QTest::newRow("after validation: kept") << true;
+}
+
+void TestStartup::closingAnExerciseWindow() {
+    QFETCH(bool, validated);
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    ExerciseScreen& ex = run.open(4);
+    if (validated) drv::click(ex, "imgValidation");
+    ex.window()->close();
+    drv::settle();
+    QVERIFY(!ex.loaded());
+    QVERIFY(!run.ended());
+    QCOMPARE(drv::enabled(home, "chkExo4"), !validated);
+    QCOMPARE(drv::get<CheckBox>(home, "chkExo4")->Value(), validated ? 1 : 0);
+    QCOMPARE(drv::visible(home, "imgFeurouge(3)"), validated);
+}
+
 void TestStartup::titleOfExercise1() {
     drv::Run run;
     run.toHome();
@@ -295,10 +320,19 @@ void TestStartup::ladybirdOpensOneAboutBox() {
     QCOMPARE(about.window()->geometry().topLeft(), QPoint(542, 418));
 }
 
+void TestStartup::quitterLeavesForTheSummary_data() {
+    QTest::addColumn<bool>("closeBox");
+    QTest::newRow("Alt+Q") << false;
+    QTest::newRow("closed from outside") << true;
+}
+
 void TestStartup::quitterLeavesForTheSummary() {
+    QFETCH(bool, closeBox);
     drv::Run run;
     run.toHome();
-    drv::alt(run.nav().accueil, 'Q');
+    if (closeBox) run.nav().accueil.window()->close();
+    else drv::alt(run.nav().accueil, 'Q');
+    drv::settle();
     QVERIFY(!run.nav().accueil.loaded());
     QVERIFY(run.nav().bilan.loaded());
     QVERIFY(!run.ended());
