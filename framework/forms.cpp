@@ -1,6 +1,7 @@
 #include "framework/forms.h"
 
 #include "framework/dragdrop.h"
+#include "framework/style.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -226,7 +227,7 @@ void resetRun() {
 
 void initialise() {
     installFontSubstitutes();
-    if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(s);
+    if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(new ScaledStyle(s));
     QApplication::setQuitOnLastWindowClosed(false);
     installAccessibility();
 }

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QStyleFactory>
 
 using namespace forms;
 
@@ -126,6 +127,10 @@ void TestForms::scaleFollowsDisplay() {
     QCOMPARE(canvas->width(), px(15270));
     QVERIFY(qAbs(canvas->geometry().center().x() - area.width() / 2) <= 1);
     QCOMPARE(drv::get<Label>(home, "lblTitre2")->QWidget::font().pixelSize(), qRound(29 * scale));
+    // So do the parts the toolkit draws itself, such as the check boxes' squares.
+    std::unique_ptr<QStyle> plain(QStyleFactory::create("Fusion"));
+    QCOMPARE(QApplication::style()->pixelMetric(QStyle::PM_IndicatorWidth),
+             qRound(plain->pixelMetric(QStyle::PM_IndicatorWidth) * scale));
 }
 
 void TestForms::geometryAtScaleOne() {
