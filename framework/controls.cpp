@@ -439,6 +439,10 @@ ComboBox::ComboBox(QWidget* parent) : Ctl(parent) {
 }
 
 ComboBox* ComboBox::kind(Kind k) {
+    if ((k == Editable) == isEditable()) {
+        setCurrentIndex(-1);
+        return this;
+    }
     setEditable(k == Editable);
     if (k == Editable) {
         setInsertPolicy(QComboBox::NoInsert);
