@@ -2,6 +2,7 @@
 
 #include "framework/forms.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 using namespace forms;
@@ -85,6 +86,17 @@ static void clickAt(const Form& f, QWidget* w, QPoint local, Qt::MouseButton b) 
     if (!hit) hit = window;
     QTest::mouseClick(hit, b, Qt::NoModifier, hit->mapFrom(window, p));
     settle();
+}
+
+Control* named(const Form& f, const QString& accessibleName, QAccessible::Role role) {
+    if (!f.window()) return nullptr;
+    for (QWidget* w : f.window()->findChildren<QWidget*>()) {
+        auto* c = dynamic_cast<Control*>(w);
+        QAccessibleInterface* a = c ? QAccessible::queryAccessibleInterface(w) : nullptr;
+        if (a && a->text(QAccessible::Name) == accessibleName && (role == QAccessible::NoRole || a->role() == role))
+            return c;
+    }
+    return nullptr;
 }
 
 void click(const Form& f, const QString& name, Qt::MouseButton b) {

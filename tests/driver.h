@@ -3,6 +3,7 @@
 // teacher checks (visible, enabled, text, colours, the record, the lights).
 #include "app/wiring.h"
 
+#include <QAccessible>
 #include <QString>
 #include <QtTest>
 #include <memory>
@@ -36,6 +37,9 @@ private:
 void settle();
 
 forms::Control* control(const forms::Form& f, const QString& name);
+// The control a pupil names by what a screen reader says of it ("Validation", a caption, a box's title).
+// A role tells apart a title and its box, which read the same.
+forms::Control* named(const forms::Form& f, const QString& accessibleName, QAccessible::Role role = QAccessible::NoRole);
 template <class T> T* get(const forms::Form& f, const QString& name) {
     auto* c = dynamic_cast<T*>(control(f, name));
     if (!c) qWarning("no control %s of the expected kind on %s", qPrintable(name), qPrintable(f.name()));

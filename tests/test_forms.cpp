@@ -311,6 +311,11 @@ void TestForms::accessibleNamesAndRoles() {
     QVERIFY(box->state().checked);
     QVERIFY(box->state().disabled);
     QVERIFY(QAccessible::queryAccessibleInterface(drv::control(ex, "imgCorrection")->widget())->state().invisible);
+    // Named as the pupil reads them, the controls are found and work.
+    QCOMPARE(drv::named(ex, "Validation"), drv::control(ex, "imgValidation"));
+    const QString title7 = QStringLiteral("Exercice 7 - Programme génétique et divisions cellulaires");
+    QCOMPARE(drv::named(run.nav().accueil, title7, QAccessible::CheckBox), drv::control(run.nav().accueil, "chkExo7"));
+    QCOMPARE(drv::named(run.nav().accueil, title7, QAccessible::StaticText), drv::control(run.nav().accueil, "lblExo7"));
 }
 
 void TestForms::runEndsWhenLastScreenUnloads() {
