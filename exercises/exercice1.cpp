@@ -28,7 +28,7 @@ const QString kAnswer = QStringLiteral(
     "Le fils a hérité des oreilles de son père et du nez de sa mère. Ce sont des caractères héréditaires, "
     "transmis de génération en génération.");
 
-const VbColor kBrown = 0x254189;
+const BgrColor kBrown = 0x254189;
 const FontDef kBold{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const QString kPictures = QStringLiteral(":/assets/ex01/");
 

@@ -87,12 +87,12 @@ const QString kQuestion =
     QStringLiteral("Détermine le groupe sanguin et les allèles de chaque individu de cette famille.");
 const QString kHint = QStringLiteral("Si cela est impossible, utilise les points d'interrogation.");
 
-constexpr VbColor kBrown = 0x254189;
-constexpr VbColor kGreen = 0x008000;
-constexpr VbColor kRed = 0x0000FF;
-constexpr VbColor kOrange = 0x0080FF;
-constexpr VbColor kSymbolGrey = 0xE0E0E0;
-constexpr VbColor kExplanationRed = 0x1010D6;
+constexpr BgrColor kBrown = 0x254189;
+constexpr BgrColor kGreen = 0x008000;
+constexpr BgrColor kRed = 0x0000FF;
+constexpr BgrColor kOrange = 0x0080FF;
+constexpr BgrColor kSymbolGrey = 0xE0E0E0;
+constexpr BgrColor kExplanationRed = 0x1010D6;
 
 const FontDef kTextFont{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const FontDef kHintFont{QStringLiteral("Arial"), 9.75, Weight::Bold, true};
@@ -107,7 +107,7 @@ Shape* symbol(Shape* s, ShapeKind kind, const QRect& r) {
     return s->kind(kind)->fill(kSymbolGrey)->border(0x000000)->at(r.x(), r.y(), r.width(), r.height());
 }
 
-ComboBox* list(ComboBox* cb, const FontDef& font, VbColor fore, const QString& hint) {
+ComboBox* list(ComboBox* cb, const FontDef& font, BgrColor fore, const QString& hint) {
     // The hint is offered on hovering and to screen readers: written in the field, the list's large letters
     // would leave only its first few characters visible.
     cb->kind(ComboBox::PickOnly)->font(font)->colors(fore, 0xFFFFFF)->tip(hint);

@@ -49,7 +49,7 @@ struct Record {
     QRect explanationRect;
     // The explanation's outline; none when its width is 0.
     QRect outlineRect;
-    forms::VbColor outlineColor = 0;
+    forms::BgrColor outlineColor = 0;
     // A mistake pupils typically make here: the right answer with this person's lists chosen otherwise.
     Person mistakenPerson = Father;
     QString mistakenGroup;

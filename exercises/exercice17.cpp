@@ -8,12 +8,12 @@ const QString kDir = QStringLiteral(":/assets/ex17/");
 const FontDef kBold975{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const FontDef kBold12{QStringLiteral("Arial"), 12, Weight::Bold};
 const FontDef kBold825{QStringLiteral("Arial"), 8.25, Weight::Bold};
-constexpr VbColor kBrown = 0x254189;
-constexpr VbColor kRed = 0x1010D6;
-constexpr VbColor kWindow = 0xFFFFFF; // the nuclei before any drop
+constexpr BgrColor kBrown = 0x254189;
+constexpr BgrColor kRed = 0x1010D6;
+constexpr BgrColor kWindow = 0xFFFFFF; // the nuclei before any drop
 
 // What a drop of tag k paints, index k: the tint of karyotype k's picture.
-constexpr VbColor kKaryotype[4] = {0, 0xE6C6C4, 0xD0D6E8, 0xD0E3C8};
+constexpr BgrColor kKaryotype[4] = {0, 0xE6C6C4, 0xD0D6E8, 0xD0E3C8};
 
 struct Cell {
     int index;

@@ -8,11 +8,11 @@ const FontDef kText{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const FontDef kLetter{QStringLiteral("MS Sans Serif"), 8.25, Weight::Bold};
 const FontDef kAlleleLabel{QStringLiteral("Arial"), 14.25, Weight::Bold};
 const FontDef kDefault{};
-constexpr VbColor kBrown = 0x254189;
-constexpr VbColor kRed = 0x0000FF;
-constexpr VbColor kBorderRed = 0x1010D6;
-constexpr VbColor kGrey = 0xE0E0E0;
-constexpr VbColor kWhite = 0xFFFFFF;
+constexpr BgrColor kBrown = 0x254189;
+constexpr BgrColor kRed = 0x0000FF;
+constexpr BgrColor kBorderRed = 0x1010D6;
+constexpr BgrColor kGrey = 0xE0E0E0;
+constexpr BgrColor kWhite = 0xFFFFFF;
 constexpr QSize kChromosome{135, 615};
 constexpr QSize kSquare{135, 135};
 constexpr QSize kBox{1815, 1575};
@@ -20,8 +20,8 @@ constexpr QSize kList{510, 360};
 
 struct Allele {
     const char* text;
-    VbColor colour;        // in the pupil's table, and in the egg cells of the correction
-    VbColor gameteCorrect; // a gamete's square in the correction
+    BgrColor colour;        // in the pupil's table, and in the egg cells of the correction
+    BgrColor gameteCorrect; // a gamete's square in the correction
 };
 const Allele kAlleles[] = {{"A", 0x80FF80, 0x00FF00}, {"a", 0x80FFFF, 0x80FFFF}};
 
@@ -76,7 +76,7 @@ const MotherCell kMotherCells[] = {
 // ---- the crossing table; offsets are from the corner of each box
 
 struct GameteLayout {
-    VbColor colour;
+    BgrColor colour;
     const char* caption;
     QRect label;
     ShapeKind bodyKind;
@@ -303,7 +303,7 @@ void Exercice20::buildCrossing(QWidget* parent, QPoint shift, bool copy) {
     }
     for (const Egg& e : kEggs)
         for (int side = 1; side <= 2; ++side) {
-            const VbColor colour = copy ? expectedInEgg(e.number, side).colour : kWhite;
+            const BgrColor colour = copy ? expectedInEgg(e.number, side).colour : kWhite;
             Shape* s =
                 place(make<Shape>(name(QStringLiteral("Shape%1Cellule%2").arg(side).arg(e.number)), parent)
                           ->fill(colour),

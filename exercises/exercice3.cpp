@@ -34,7 +34,7 @@ const QString kTerms = QStringLiteral("- cytoplasme,%1- chromosome,%2- membrane"
 const QString kSpelling = QStringLiteral("Veille à ne pas faire de faute d'orthographe.");
 const QString kCaption = QStringLiteral("Cellule de racine d'ail, observée au microscope optique (x520)");
 
-const VbColor kBrown = 0x254189, kPointer = 0x0000C0;
+const BgrColor kBrown = 0x254189, kPointer = 0x0000C0;
 const FontDef kBold{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const QString kPictures = QStringLiteral(":/assets/ex03/");
 

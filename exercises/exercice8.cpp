@@ -9,7 +9,7 @@ namespace {
 // The ten candidate chromosomes: colour, where each daughter cell draws it, the name and width of its
 // sample in each grid, and whether the answer needs it in both cells.
 struct Candidate {
-    VbColor colour;
+    BgrColor colour;
     QRect inCell[2];
     const char* sample[2];
     int sampleWidth;
@@ -67,7 +67,7 @@ const Stroke kArrows[6] = {
     {"Line5", {8640, 6120, 8880, 6360}}, {"Line6", {8520, 6360, 8880, 6360}},
 };
 
-const VbColor kBrown = 0x254189, kRed = 0x1010D6;
+const BgrColor kBrown = 0x254189, kRed = 0x1010D6;
 const QString kQuestion = QStringLiteral(
     "Sélectionne les chromosomes que possède chaque cellule-fille à l'issue de la division cellulaire.");
 const QString kAnswer =

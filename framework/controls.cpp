@@ -16,7 +16,7 @@ namespace forms {
 
 namespace {
 
-QPen penFor(VbColor c, int widthPx, LineStyle s) {
+QPen penFor(BgrColor c, int widthPx, LineStyle s) {
     if (s == LineStyle::Transparent) return QPen(Qt::NoPen);
     QPen pen(toQColor(c));
     pen.setWidthF(std::max(1.0, widthPx * scale()));
@@ -37,7 +37,7 @@ Qt::Alignment qtAlign(Align a) {
     }
 }
 
-void setColors(QWidget* w, VbColor fore, VbColor back) {
+void setColors(QWidget* w, BgrColor fore, BgrColor back) {
     QPalette p = w->palette();
     p.setColor(QPalette::Text, toQColor(fore));
     p.setColor(QPalette::WindowText, toQColor(fore));
@@ -48,11 +48,11 @@ void setColors(QWidget* w, VbColor fore, VbColor back) {
     w->setPalette(p);
 }
 
-int vbShift(Qt::KeyboardModifiers m) {
+int shiftState(Qt::KeyboardModifiers m) {
     return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) | (m & Qt::AltModifier ? 4 : 0);
 }
 
-int vbButton(Qt::MouseButton b) {
+int buttonCode(Qt::MouseButton b) {
     switch (b) {
     case Qt::LeftButton: return 1;
     case Qt::RightButton: return 2;
@@ -92,13 +92,13 @@ Label* Label::font(const FontDef& f) {
     return this;
 }
 
-Label* Label::color(VbColor c) {
+Label* Label::color(BgrColor c) {
     fore_ = c;
     update();
     return this;
 }
 
-Label* Label::opaque(VbColor back) {
+Label* Label::opaque(BgrColor back) {
     opaque_ = true;
     back_ = back;
     update();
@@ -205,7 +205,7 @@ Shape* Shape::kind(ShapeKind k) {
     return this;
 }
 
-Shape* Shape::border(VbColor c, int widthPx, LineStyle s) {
+Shape* Shape::border(BgrColor c, int widthPx, LineStyle s) {
     borderColor_ = c;
     borderWidth_ = widthPx;
     borderStyle_ = s;
@@ -213,7 +213,7 @@ Shape* Shape::border(VbColor c, int widthPx, LineStyle s) {
     return this;
 }
 
-Shape* Shape::fill(VbColor c) {
+Shape* Shape::fill(BgrColor c) {
     fill_ = c;
     filled_ = true;
     update();
@@ -267,7 +267,7 @@ Line* Line::from(int x1, int y1, int x2, int y2) {
     return this;
 }
 
-Line* Line::pen(VbColor c, int widthPx, LineStyle s) {
+Line* Line::pen(BgrColor c, int widthPx, LineStyle s) {
     color_ = c;
     width_ = widthPx;
     style_ = s;
@@ -377,7 +377,7 @@ void Picture::mousePressEvent(QMouseEvent* e) {
     }
     if (onMouseDown_) {
         const QPoint pos = e->position().toPoint();
-        onMouseDown_(vbButton(e->button()), vbShift(e->modifiers()), twipsOf(pos.x()), twipsOf(pos.y()));
+        onMouseDown_(buttonCode(e->button()), shiftState(e->modifiers()), twipsOf(pos.x()), twipsOf(pos.y()));
     }
     e->accept();
 }
@@ -407,7 +407,7 @@ TextBox* TextBox::align(Align a) {
     return this;
 }
 
-TextBox* TextBox::colors(VbColor fore, VbColor back) {
+TextBox* TextBox::colors(BgrColor fore, BgrColor back) {
     setColors(this, fore, back);
     return this;
 }
@@ -462,7 +462,7 @@ ComboBox* ComboBox::font(const FontDef& f) {
     return this;
 }
 
-ComboBox* ComboBox::colors(VbColor fore, VbColor back) {
+ComboBox* ComboBox::colors(BgrColor fore, BgrColor back) {
     setColors(this, fore, back);
     if (lineEdit()) setColors(lineEdit(), fore, back);
     return this;
@@ -520,7 +520,7 @@ CheckBox* CheckBox::font(const FontDef& f) {
     return this;
 }
 
-CheckBox* CheckBox::colors(VbColor fore, VbColor back) {
+CheckBox* CheckBox::colors(BgrColor fore, BgrColor back) {
     // The box itself stays white: only the caption and the control's background take the colours.
     QPalette p = palette();
     p.setColor(QPalette::WindowText, toQColor(fore));
@@ -563,7 +563,7 @@ CommandButton* CommandButton::font(const FontDef& f) {
     return this;
 }
 
-CommandButton* CommandButton::face(VbColor c) {
+CommandButton* CommandButton::face(BgrColor c) {
     QPalette p = palette();
     p.setColor(QPalette::Button, toQColor(c));
     setPalette(p);
@@ -606,7 +606,7 @@ Frame::Frame(QWidget* parent) : Ctl(parent) {
     setAutoFillBackground(true);
 }
 
-Frame* Frame::back(VbColor c) {
+Frame* Frame::back(BgrColor c) {
     QPalette p = palette();
     p.setColor(QPalette::Window, toQColor(c));
     setPalette(p);

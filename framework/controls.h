@@ -105,10 +105,10 @@ public:
     const QString& Caption() const { return caption_; }
     Label* setCaption(const QString& c);
     Label* font(const FontDef& f);
-    Label* color(VbColor c);
-    VbColor ForeColor() const { return fore_; }
-    void setForeColor(VbColor c) { color(c); }
-    Label* opaque(VbColor back);
+    Label* color(BgrColor c);
+    BgrColor ForeColor() const { return fore_; }
+    void setForeColor(BgrColor c) { color(c); }
+    Label* opaque(BgrColor back);
     Label* transparent();
     Label* align(Align a);
     Label* wrap();
@@ -126,8 +126,8 @@ private:
     void fit();
     bool wraps() const;
     QString caption_;
-    VbColor fore_ = 0x000000;
-    VbColor back_ = 0xFFFFFF;
+    BgrColor fore_ = 0x000000;
+    BgrColor back_ = 0xFFFFFF;
     bool opaque_ = false;
     Align align_ = Align::Left;
     bool wrap_ = false;
@@ -143,23 +143,23 @@ class Shape : public Ctl<Shape, QWidget> {
 public:
     explicit Shape(QWidget* parent);
     Shape* kind(ShapeKind k);
-    Shape* border(VbColor c, int widthPx = 1, LineStyle s = LineStyle::Solid);
-    Shape* fill(VbColor c);
+    Shape* border(BgrColor c, int widthPx = 1, LineStyle s = LineStyle::Solid);
+    Shape* fill(BgrColor c);
     Shape* noFill();
-    VbColor FillColor() const { return fill_; }
-    void setFillColor(VbColor c) { fill(c); }
+    BgrColor FillColor() const { return fill_; }
+    void setFillColor(BgrColor c) { fill(c); }
     bool filled() const { return filled_; }
-    VbColor BorderColor() const { return borderColor_; }
+    BgrColor BorderColor() const { return borderColor_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
 
 private:
     ShapeKind kind_ = ShapeKind::Rectangle;
-    VbColor borderColor_ = 0x000000;
+    BgrColor borderColor_ = 0x000000;
     int borderWidth_ = 1;
     LineStyle borderStyle_ = LineStyle::Solid;
-    VbColor fill_ = 0xFFFFFF;
+    BgrColor fill_ = 0xFFFFFF;
     bool filled_ = false;
 };
 
@@ -168,12 +168,12 @@ public:
     explicit Line(QWidget* parent);
     // From (x1, y1) to (x2, y2) in twips.
     Line* from(int x1, int y1, int x2, int y2);
-    Line* pen(VbColor c, int widthPx = 1, LineStyle s = LineStyle::Solid);
+    Line* pen(BgrColor c, int widthPx = 1, LineStyle s = LineStyle::Solid);
     int X1() const { return x1_; }
     int Y1() const { return y1_; }
     int X2() const { return x2_; }
     int Y2() const { return y2_; }
-    VbColor BorderColor() const { return color_; }
+    BgrColor BorderColor() const { return color_; }
     int BorderWidth() const { return width_; }
 
 protected:
@@ -181,7 +181,7 @@ protected:
 
 private:
     int x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0;
-    VbColor color_ = 0x000000;
+    BgrColor color_ = 0x000000;
     int width_ = 1;
     LineStyle style_ = LineStyle::Solid;
 };
@@ -231,7 +231,7 @@ public:
     explicit TextBox(QWidget* parent);
     TextBox* font(const FontDef& f);
     TextBox* align(Align a);
-    TextBox* colors(VbColor fore, VbColor back);
+    TextBox* colors(BgrColor fore, BgrColor back);
     QString Text() const { return text(); }
     TextBox* setTextValue(const QString& t) {
         setText(t);
@@ -247,7 +247,7 @@ public:
     ComboBox(QWidget* parent);
     ComboBox* kind(Kind k);
     ComboBox* font(const FontDef& f);
-    ComboBox* colors(VbColor fore, VbColor back);
+    ComboBox* colors(BgrColor fore, BgrColor back);
     ComboBox* click(std::function<void()> f);
     void AddItem(const QString& item);
     void Clear();
@@ -269,7 +269,7 @@ public:
     explicit CheckBox(QWidget* parent);
     CheckBox* setCaption(const QString& c);
     CheckBox* font(const FontDef& f);
-    CheckBox* colors(VbColor fore, VbColor back);
+    CheckBox* colors(BgrColor fore, BgrColor back);
     CheckBox* click(std::function<void()> f);
     int Value() const { return isChecked() ? 1 : 0; }
     // Writing a different value raises Click, as a pupil's tick does.
@@ -286,7 +286,7 @@ public:
     explicit CommandButton(QWidget* parent);
     CommandButton* setCaption(const QString& c);
     CommandButton* font(const FontDef& f);
-    CommandButton* face(VbColor c);
+    CommandButton* face(BgrColor c);
     CommandButton* picture(const QString& resource, int sizePx);
     CommandButton* click(std::function<void()> f);
     bool windowed() const override { return true; }
@@ -302,7 +302,7 @@ private:
 class Frame : public Ctl<Frame, QFrame> {
 public:
     explicit Frame(QWidget* parent);
-    Frame* back(VbColor c);
+    Frame* back(BgrColor c);
     Frame* bordered(bool b);
     bool windowed() const override { return true; }
 };

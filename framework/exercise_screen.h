@@ -30,9 +30,9 @@ struct ExerciseInfo {
     bool emptyCaption = false;
     int clientWidth = 15240;
     int clientHeight = 11115;
-    VbColor back = 0xFFFFFF;
-    VbColor bandColor = 0x1010D6;
-    VbColor titleColor = 0xFFFFFF;
+    BgrColor back = 0xFFFFFF;
+    BgrColor bandColor = 0x1010D6;
+    BgrColor titleColor = 0xFFFFFF;
     QRect bandRect{240, 600, 14775, 615};
     QRect panelRect{3000, 1680, 12015, 9255};
     bool panelOpaque = false;

@@ -18,13 +18,13 @@ enum class StartPosition { CentreScreen, Fixed };
 
 struct WindowDesign {
     WindowDesign() = default;
-    WindowDesign(const QString& caption, WindowStyle style, int clientWidth, int clientHeight, VbColor back)
+    WindowDesign(const QString& caption, WindowStyle style, int clientWidth, int clientHeight, BgrColor back)
         : caption(caption), style(style), clientWidth(clientWidth), clientHeight(clientHeight), back(back) {}
     QString caption;
     WindowStyle style = WindowStyle::Sizable;
     int clientWidth = 4800;  // twips
     int clientHeight = 3600; // twips
-    VbColor back = 0xE7E9EF;
+    BgrColor back = 0xE7E9EF;
     StartPosition position = StartPosition::CentreScreen;
     QPoint fixedClientOrigin; // twips from the screen's corner, for StartPosition::Fixed
 };

@@ -12,10 +12,10 @@ std::optional<QRect> g_display;
 std::optional<double> g_scale;
 } // namespace
 
-QColor toQColor(VbColor c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
+QColor toQColor(BgrColor c) { return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)); }
 
-VbColor fromQColor(const QColor& c) {
-    return VbColor(c.red()) | (VbColor(c.green()) << 8) | (VbColor(c.blue()) << 16);
+BgrColor fromQColor(const QColor& c) {
+    return BgrColor(c.red()) | (BgrColor(c.green()) << 8) | (BgrColor(c.blue()) << 16);
 }
 
 QRect display() {

@@ -8,11 +8,11 @@
 
 namespace forms {
 
-using VbColor = std::uint32_t;
+using BgrColor = std::uint32_t;
 
 // 0x00BBGGRR: red in the lowest byte.
-QColor toQColor(VbColor c);
-VbColor fromQColor(const QColor& c);
+QColor toQColor(BgrColor c);
+BgrColor fromQColor(const QColor& c);
 
 // The one scale of the run: 1 on a 1024 x 768 display.
 double scale();

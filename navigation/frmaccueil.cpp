@@ -5,7 +5,7 @@
 using namespace forms;
 
 namespace {
-const VbColor kLavender = 0xFFC0C0;
+const BgrColor kLavender = 0xFFC0C0;
 
 struct Row {
     int left, top, width, height;

@@ -4,8 +4,8 @@
 using namespace forms;
 
 namespace {
-const VbColor kGrey = 0xE7E9EF;
-const VbColor kNavy = 0x800000;
+const BgrColor kGrey = 0xE7E9EF;
+const BgrColor kNavy = 0x800000;
 const QString kNotice = QStringLiteral(
     "Ce logiciel est optimisé pour un affichage en 1024 x 768. En dessous, l'affichage ne sera pas complet et "
     "gênera la lecture des exercices.");

@@ -227,12 +227,12 @@ QString text(const Form& f, const QString& name) {
     return QString();
 }
 
-VbColor fill(const Form& f, const QString& name) {
+BgrColor fill(const Form& f, const QString& name) {
     auto* s = get<Shape>(f, name);
     return s ? s->FillColor() : 0xFFFFFFFFu;
 }
 
-VbColor foreColor(const Form& f, const QString& name) {
+BgrColor foreColor(const Form& f, const QString& name) {
     auto* l = get<Label>(f, name);
     return l ? l->ForeColor() : 0xFFFFFFFFu;
 }

@@ -60,8 +60,8 @@ void TestExercice1::designState() {
     QCOMPARE(drv::text(ex, "Label1"), QStringLiteral("Portraits de famille"));
     QCOMPARE(drv::text(ex, "Label4"), QStringLiteral("Dans cette famille, le fils a hérité  :"));
     QCOMPARE(drv::text(ex, "Label5"), QStringLiteral("C'est ce que l'on appelle des :"));
-    QCOMPARE(drv::foreColor(ex, "lblQuestion"), VbColor(0x254189));
-    QCOMPARE(drv::foreColor(ex, "lblRep"), VbColor(0x1010D6));
+    QCOMPARE(drv::foreColor(ex, "lblQuestion"), BgrColor(0x254189));
+    QCOMPARE(drv::foreColor(ex, "lblRep"), BgrColor(0x1010D6));
     QCOMPARE(ex.window()->palette().color(QPalette::Window), toQColor(0xFDFFFF));
     // The three portraits, each at its own source size and stretched to its place.
     const struct {
@@ -147,7 +147,7 @@ void TestExercice1::correctionShowsTheWholeAnswer() {
     QVERIFY(drv::visible(ex, "lblRep"));
     QVERIFY(drv::visible(ex, "cadreRep"));
     QCOMPARE(drv::text(ex, "lblRep"), kAnswer);
-    QCOMPARE(drv::get<Shape>(ex, "cadreRep")->BorderColor(), VbColor(0x0000C0));
+    QCOMPARE(drv::get<Shape>(ex, "cadreRep")->BorderColor(), BgrColor(0x0000C0));
     QVERIFY(!drv::visible(ex, "imgfaux"));
     QVERIFY(!drv::visible(ex, "imgCorrection"));
     QVERIFY(drv::visible(ex, "imgContinuer"));

@@ -5,14 +5,14 @@
 
 #include <QDir>
 
-using forms::VbColor;
+using forms::BgrColor;
 
 namespace {
 
-constexpr VbColor kWhite = 0xFFFFFF;
-constexpr VbColor kLavender = 0xE6C6C4; // karyotype 1
-constexpr VbColor kPink = 0xD0D6E8;     // karyotype 2
-constexpr VbColor kGreen = 0xD0E3C8;    // karyotype 3
+constexpr BgrColor kWhite = 0xFFFFFF;
+constexpr BgrColor kLavender = 0xE6C6C4; // karyotype 1
+constexpr BgrColor kPink = 0xD0D6E8;     // karyotype 2
+constexpr BgrColor kGreen = 0xD0E3C8;    // karyotype 3
 
 using drv::kCorrection;
 
@@ -280,7 +280,7 @@ void TestExercice17::correction() {
     for (const auto& [name, caption] : answers) {
         QVERIFY2(drv::visible(ex, name), name);
         QCOMPARE(drv::text(ex, name), caption);
-        QCOMPARE(drv::foreColor(ex, name), VbColor(0x1010D6));
+        QCOMPARE(drv::foreColor(ex, name), BgrColor(0x1010D6));
     }
     QCOMPARE(drv::text(ex, "cb1"), QStringLiteral("Masculin")); // the pupil's text stays
     QVERIFY(drv::visible(ex, "imgfaux"));                       // and so does the cross

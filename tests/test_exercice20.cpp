@@ -2,7 +2,7 @@
 // of ordered rules with two wordings of the failure, and a complete correction table.
 #include "tests/driver.h"
 
-using forms::VbColor;
+using forms::BgrColor;
 
 namespace {
 
@@ -31,7 +31,7 @@ void tickBoxes(const forms::Form& ex, const QString& boxes) {
 }
 
 // What a square and a label show for an allele written A, a, or - (nothing drawn).
-VbColor colourOf(QChar allele, bool gameteInCorrection = false) {
+BgrColor colourOf(QChar allele, bool gameteInCorrection = false) {
     if (allele == 'A') return gameteInCorrection ? 0x00FF00 : 0x80FF80;
     if (allele == 'a') return 0x80FFFF;
     return 0xFFFFFF;

@@ -31,7 +31,7 @@ void TestExercice3::designState() {
         QCOMPARE(drv::text(ex, box), QString());
         QVERIFY(!drv::visible(ex, rep));
         QCOMPARE(drv::text(ex, rep), kWords[k - 1]);
-        QCOMPARE(drv::foreColor(ex, rep), VbColor(0x0000FF));
+        QCOMPARE(drv::foreColor(ex, rep), BgrColor(0x0000FF));
     }
     QCOMPARE(drv::text(ex, "lblQuestion"),
              QStringLiteral("Complète les légendes en utilisant les termes suivants :   - noyau,"));
@@ -51,7 +51,7 @@ void TestExercice3::designState() {
     for (const char* name : {"Line1", "Line2", "Line3", "Line4", "Line5", "Line6", "Line7", "Line8"}) {
         auto* l = drv::get<Line>(ex, name);
         QVERIFY2(l, name);
-        QCOMPARE(l->BorderColor(), VbColor(0x0000C0));
+        QCOMPARE(l->BorderColor(), BgrColor(0x0000C0));
         QCOMPARE(l->BorderWidth(), 3);
     }
     QCOMPARE(drv::get<Line>(ex, "Line5")->X1(), 6720);

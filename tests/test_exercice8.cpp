@@ -14,7 +14,7 @@ QString chr(int k, int j) {
 
 // Each candidate's colour, and the samples beside its box in grids 1 and 2.
 const struct {
-    VbColor colour;
+    BgrColor colour;
     const char* sample[2];
 } kCandidates[11] = {{},
                      {0xE0E0E0, {"Shape5", "Shape15"}},
@@ -73,10 +73,10 @@ void TestExercice8::designState() {
             QCOMPARE(QPoint(sample->Left(), sample->Top()), QPoint(box->Left() + 360, box->Top() + 120));
         }
     // The mother cell's four chromosomes.
-    QCOMPARE(drv::fill(ex, "Chr6CM"), VbColor(0x0000FF));
-    QCOMPARE(drv::fill(ex, "Chr7CM"), VbColor(0xC0FFFF));
-    QCOMPARE(drv::fill(ex, "Chr8CM"), VbColor(0xFFC0FF));
-    QCOMPARE(drv::fill(ex, "Chr10CM"), VbColor(0xFF8080));
+    QCOMPARE(drv::fill(ex, "Chr6CM"), BgrColor(0x0000FF));
+    QCOMPARE(drv::fill(ex, "Chr7CM"), BgrColor(0xC0FFFF));
+    QCOMPARE(drv::fill(ex, "Chr8CM"), BgrColor(0xFFC0FF));
+    QCOMPARE(drv::fill(ex, "Chr10CM"), BgrColor(0xFF8080));
     QCOMPARE(drv::text(ex, "Label2"), QStringLiteral("Voici une cellule-mère possédant 4 chromosomes :"));
     QCOMPARE(drv::text(ex, "Label4Exo7"), QStringLiteral("Cellule-mère"));
     QCOMPARE(drv::text(ex, "Label5Exo7"), QStringLiteral("Cellules filles"));
@@ -177,7 +177,7 @@ void TestExercice8::correctionKeepsTheCrossAndThePupilsCells() {
                                 {"Shape30", 0xFFC0FFu},
                                 {"Shape29", 0xFF8080u}}) {
         QVERIFY2(drv::visible(ex, name), name);
-        QCOMPARE(drv::fill(ex, name), VbColor(colour));
+        QCOMPARE(drv::fill(ex, name), BgrColor(colour));
     }
     // Nothing of the pupil's answer is changed.
     for (int k = 1; k <= 10; ++k) {

@@ -70,7 +70,7 @@ private slots:
 };
 
 void TestForms::colours_data() {
-    QTest::addColumn<uint>("vb");
+    QTest::addColumn<uint>("bgr");
     QTest::addColumn<QColor>("qt");
     QTest::newRow("red") << 0x000000FFu << QColor(255, 0, 0);
     QTest::newRow("title band") << 0x001010D6u << QColor(0xD6, 0x10, 0x10);
@@ -79,10 +79,10 @@ void TestForms::colours_data() {
 }
 
 void TestForms::colours() {
-    QFETCH(uint, vb);
+    QFETCH(uint, bgr);
     QFETCH(QColor, qt);
-    QCOMPARE(toQColor(vb), qt);
-    QCOMPARE(fromQColor(qt), VbColor(vb));
+    QCOMPARE(toQColor(bgr), qt);
+    QCOMPARE(fromQColor(qt), BgrColor(bgr));
 }
 
 void TestForms::fonts_data() {

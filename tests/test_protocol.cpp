@@ -193,7 +193,7 @@ void TestProtocol::chrome() {
     run.toHome();
     ExerciseScreen& ex = run.open(n);
     QCOMPARE(ex.window()->windowTitle(), caption);
-    QCOMPARE(drv::fill(ex, band), VbColor(bandColour));
+    QCOMPARE(drv::fill(ex, band), BgrColor(bandColour));
     QCOMPARE(drv::text(ex, ex.info().titleLabel), title);
     QCOMPARE(drv::text(ex, ex.info().numberLabel), QStringLiteral("Exercice %1").arg(n));
     // Every screen has its title band and the seven common controls.

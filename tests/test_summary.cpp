@@ -108,7 +108,7 @@ void TestSummary::scores() {
             QCOMPARE(drv::text(s, band), QString());
         } else {
             QCOMPARE(drv::text(s, row), QStringLiteral("Echec"));
-            QCOMPARE(drv::foreColor(s, row), VbColor(0x0000FF));
+            QCOMPARE(drv::foreColor(s, row), BgrColor(0x0000FF));
             QCOMPARE(drv::text(s, band), advice[k - 1]);
         }
     }
