@@ -35,6 +35,17 @@ protected:
     void revealCorrection() override { lblRep->SetVisible(true); }
 };
 
+// A fresh run with the one-question screen open, reporting to a recording host.
+struct OneQuestionRun {
+    explicit OneQuestionRun(bool withHome = false) {
+        if (withHome) run.toHome(); // the home screen stays loaded underneath, so the run goes on
+        ex.Show();
+    }
+    drv::Run run;
+    RecordingHost host;
+    OneQuestion ex{exerciseInfo(2), &host};
+};
+
 struct State {
     bool validation, abandon, correction, continuer, bon, faux;
 };
@@ -73,10 +84,8 @@ private slots:
 };
 
 void TestProtocol::answeringState() {
-    drv::Run run;
-    RecordingHost host;
-    OneQuestion ex(exerciseInfo(2), &host);
-    ex.Show();
+    OneQuestionRun q;
+    OneQuestion& ex = q.ex;
     expectState(ex, kAnswering);
     QCOMPARE(drv::text(ex, "lblInfo"), drv::kInstruction);
     QCOMPARE(ex.window()->windowTitle(), QStringLiteral("Génétique 3ème"));
@@ -94,10 +103,9 @@ void TestProtocol::validation_data() {
 void TestProtocol::validation() {
     QFETCH(QString, answer);
     QFETCH(bool, right);
-    drv::Run run;
-    RecordingHost host;
-    OneQuestion ex(exerciseInfo(2), &host);
-    ex.Show();
+    OneQuestionRun q;
+    OneQuestion& ex = q.ex;
+    RecordingHost& host = q.host;
     if (!answer.isEmpty()) drv::pick(ex, "cb1", answer);
     drv::click(ex, "imgValidation");
     expectState(ex, right ? kSucceeded : kFailed);
@@ -107,10 +115,9 @@ void TestProtocol::validation() {
 }
 
 void TestProtocol::correctionRevealsAndKeepsTheOutcome() {
-    drv::Run run;
-    RecordingHost host;
-    OneQuestion ex(exerciseInfo(2), &host);
-    ex.Show();
+    OneQuestionRun q;
+    OneQuestion& ex = q.ex;
+    RecordingHost& host = q.host;
     drv::pick(ex, "cb1", "non");
     drv::click(ex, "imgValidation");
     drv::click(ex, "imgCorrection");
@@ -125,10 +132,9 @@ void TestProtocol::correctionRevealsAndKeepsTheOutcome() {
 }
 
 void TestProtocol::buttonsActOnlyWhenShown() {
-    drv::Run run;
-    RecordingHost host;
-    OneQuestion ex(exerciseInfo(2), &host);
-    ex.Show();
+    OneQuestionRun q;
+    OneQuestion& ex = q.ex;
+    RecordingHost& host = q.host;
     // Hidden buttons take no click, and a second validation never happens.
     ex.imgCorrection_Click();
     expectState(ex, kAnswering);
@@ -141,10 +147,9 @@ void TestProtocol::buttonsActOnlyWhenShown() {
 }
 
 void TestProtocol::abandonRecordsNothing() {
-    drv::Run run;
-    RecordingHost host;
-    OneQuestion ex(exerciseInfo(2), &host);
-    ex.Show();
+    OneQuestionRun q;
+    OneQuestion& ex = q.ex;
+    RecordingHost& host = q.host;
     drv::pick(ex, "cb1", "oui");
     drv::click(ex, "imgAbandon");
     QVERIFY(!ex.loaded());
@@ -153,11 +158,8 @@ void TestProtocol::abandonRecordsNothing() {
 }
 
 void TestProtocol::reopenedScreenStartsFromDesign() {
-    drv::Run run;
-    run.toHome(); // the home screen stays loaded underneath, so the run goes on
-    RecordingHost host;
-    OneQuestion ex(exerciseInfo(2), &host);
-    ex.Show();
+    OneQuestionRun q(true);
+    OneQuestion& ex = q.ex;
     drv::pick(ex, "cb1", "non");
     drv::click(ex, "imgAbandon");
     drv::settle();
