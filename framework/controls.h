@@ -277,6 +277,10 @@ public:
     bool windowed() const override { return true; }
     QString accessibleText() const override { return text(); }
 
+protected:
+    // The whole box of the control answers the mouse, not only the small square: a pupil aims at the box.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
 private:
     std::function<void()> onClick_;
 };
