@@ -5,6 +5,8 @@
 #include "exercises/exercice17.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
+#include "exercises/exercice5.h"
+#include "exercises/exercice6.h"
 #include "exercises/exercice8.h"
 #include "exercises/exercise_table.h"
 
@@ -18,6 +20,8 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     switch (n) {
     case 1: return screen<Exercice1>(n, host);
     case 3: return screen<Exercice3>(n, host);
+    case 5: return screen<Exercice5>(n, host);
+    case 6: return screen<Exercice6>(n, host);
     case 8: return screen<Exercice8>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
