@@ -53,8 +53,10 @@ struct Karyotype {
     const char* shows; // what a screen reader says of the picture
 };
 const Karyotype kKaryotypes[] = {
-    {"Image2", "caryotypeA.svg", 240, "Caryotype A : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome X"},
-    {"Image3", "caryotypeB.svg", 3840, "Caryotype B : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome Y"},
+    {"Image2", "caryotypeA.svg", 240,
+     "Caryotype A : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome X"},
+    {"Image3", "caryotypeB.svg", 3840,
+     "Caryotype B : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome Y"},
 };
 
 const char* const kInstruction =
@@ -89,9 +91,16 @@ void Exercice16::buildContent() {
 
     Frame1 = make<Frame>("Frame1")->back(0xFFFFFF)->bordered(false)->at(5160, 1920, 7575, 6495);
     for (const Karyotype& k : kKaryotypes)
-        make<Picture>(k.name, Frame1)->source(kDir + k.file)->describe(u(k.shows))->at(k.left, 360, 3450, 3945);
+        make<Picture>(k.name, Frame1)
+            ->source(kDir + k.file)
+            ->describe(u(k.shows))
+            ->at(k.left, 360, 3450, 3945);
     for (const Letter& l : kAnswerLetters)
-        make<Label>(l.name, Frame1)->font(kLetterFont)->setCaption(u(l.letter))->at(l.at.x(), l.at.y(), 0, 0)->autoSize();
+        make<Label>(l.name, Frame1)
+            ->font(kLetterFont)
+            ->setCaption(u(l.letter))
+            ->at(l.at.x(), l.at.y(), 0, 0)
+            ->autoSize();
     std::vector<QWidget*> order;
     for (int n = 1; n <= 6; ++n) {
         Combo[std::size_t(n)] = make<ComboBox>(QStringLiteral("Combo%1").arg(n), Frame1)
@@ -113,11 +122,12 @@ void Exercice16::buildContent() {
             ->autoSize();
     for (int n = 1; n <= 6; ++n) {
         const Answer& a = kAnswers[n];
-        lblRep[std::size_t(n)] = make<Label>(QStringLiteral("lblRep%1").arg(n), Frame2)
-                                     ->font(kAnswerFont)
-                                     ->color(kRed)
-                                     ->setCaption(u(a.repCaption))
-                                     ->at(a.repRect.x(), a.repRect.y(), a.repRect.width(), a.repRect.height());
+        lblRep[std::size_t(n)] =
+            make<Label>(QStringLiteral("lblRep%1").arg(n), Frame2)
+                ->font(kAnswerFont)
+                ->color(kRed)
+                ->setCaption(u(a.repCaption))
+                ->at(a.repRect.x(), a.repRect.y(), a.repRect.width(), a.repRect.height());
     }
     tabOrder(order);
 }

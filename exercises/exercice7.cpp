@@ -77,11 +77,12 @@ void Exercice7::buildContent() {
 
     for (const Karyotype& c : kKaryotypes) {
         const int k = c.k;
-        img[std::size_t(k)] = make<Picture>(QStringLiteral("img%1").arg(k))
-                                  ->source(kDir + c.file)
-                                  ->describe(u(c.caption) + QStringLiteral(" : ") + u(c.shows))
-                                  ->mouseDown([this, k](int b, int s, int x, int y) { img_MouseDown(k, b, s, x, y); })
-                                  ->at(c.small.x(), c.small.y(), c.small.width(), c.small.height());
+        img[std::size_t(k)] =
+            make<Picture>(QStringLiteral("img%1").arg(k))
+                ->source(kDir + c.file)
+                ->describe(u(c.caption) + QStringLiteral(" : ") + u(c.shows))
+                ->mouseDown([this, k](int b, int s, int x, int y) { img_MouseDown(k, b, s, x, y); })
+                ->at(c.small.x(), c.small.y(), c.small.width(), c.small.height());
         make<Label>(c.label)
             ->font(kBold9)
             ->align(Align::Centre)

@@ -60,7 +60,8 @@ void TestExercice16::designState() {
     run.toHome();
     ExerciseScreen& ex = run.open(16);
     drv::checkNamesUnique(ex);
-    QCOMPARE(drv::text(ex, "lblInfo"), QStringLiteral("Réponds aux questions posées puis clique sur Validation"));
+    QCOMPARE(drv::text(ex, "lblInfo"),
+             QStringLiteral("Réponds aux questions posées puis clique sur Validation"));
     QStringList numbers;
     for (int n = 1; n <= 46; ++n)
         numbers << QStringLiteral("%1 chromosomes").arg(n);

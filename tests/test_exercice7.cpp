@@ -3,8 +3,6 @@
 #include "framework/pictures.h"
 #include "tests/driver.h"
 
-#include <QDir>
-
 using namespace forms;
 
 namespace {
@@ -32,14 +30,6 @@ int viewed(const Form& ex) {
     for (int k = 1; k <= 5; ++k)
         if (drv::visible(ex, QStringLiteral("Image%1").arg(k))) shown = k, ++count;
     return count > 1 ? -1 : shown;
-}
-
-// With MORVELLE_SHOTS set to a folder, the viewer states that only a pupil's mouse reaches are saved there.
-void snapIfAsked(const Form& ex, const QString& name) {
-    const QString dir = qEnvironmentVariable("MORVELLE_SHOTS");
-    if (dir.isEmpty() || !ex.window()) return;
-    QDir().mkpath(dir);
-    ex.window()->grab().save(QDir(dir).filePath(name + ".png"));
 }
 
 } // namespace
@@ -115,7 +105,7 @@ void TestExercice7::presses() {
         press(ex, s);
     QCOMPARE(viewed(ex), shown);
     QCOMPARE(drv::text(ex, "lblCaryo"), kCaptions[shown]);
-    if (shown) snapIfAsked(ex, QStringLiteral("Exercice07_visionneuse_%1").arg(shown));
+    if (shown) drv::snapIfAsked(ex, QStringLiteral("Exercice07_visionneuse_%1").arg(shown));
     drv::click(ex, "imgValidation");
     drv::checkVerdict(run, ex, right);
     QCOMPARE(viewed(ex), shown);
