@@ -90,6 +90,7 @@ std::array<ExerciseInfo, 21> buildTable() {
     t[16].titleLabel = "lblTitre";
     t[16].titleLeft = 3945;
     t[16].titleWidth = 7365;
+    t[16].infoBox = "Shape10";
 
     ExerciseInfo& e17 = t[17];
     e17.keepsCrossOnCorrection = true;

@@ -2,11 +2,13 @@
 
 #include "exercises/exercice1.h"
 #include "exercises/exercice11_14.h"
+#include "exercises/exercice16.h"
 #include "exercises/exercice17.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
 #include "exercises/exercice5.h"
 #include "exercises/exercice6.h"
+#include "exercises/exercice7.h"
 #include "exercises/exercice8.h"
 #include "exercises/exercise_table.h"
 
@@ -22,11 +24,13 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     case 3: return screen<Exercice3>(n, host);
     case 5: return screen<Exercice5>(n, host);
     case 6: return screen<Exercice6>(n, host);
+    case 7: return screen<Exercice7>(n, host);
     case 8: return screen<Exercice8>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
     case 13: return screen<Exercice13>(n, host);
     case 14: return screen<Exercice14>(n, host);
+    case 16: return screen<Exercice16>(n, host);
     case 17: return screen<Exercice17>(n, host);
     case 20: return screen<Exercice20>(n, host);
     default: return screen<forms::ExerciseScreen>(n, host); // the chrome alone, until its content is written

@@ -130,6 +130,12 @@ Label* Label::autoSize() {
     return this;
 }
 
+Label* Label::bordered() {
+    bordered_ = true;
+    update();
+    return this;
+}
+
 Label* Label::click(std::function<void()> f) {
     onClick_ = std::move(f);
     return this;
@@ -180,6 +186,12 @@ void Label::paintEvent(QPaintEvent*) {
     // The platform greys out disabled captions.
     p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
     p.drawText(rect(), int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), caption_);
+    if (bordered_) {
+        const double w = std::max(1.0, scale());
+        const double W = width(), H = height();
+        for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
+            p.fillRect(edge, Qt::black);
+    }
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

@@ -113,6 +113,8 @@ public:
     Label* align(Align a);
     Label* wrap();
     Label* autoSize();
+    // A fixed single border: a thin black frame round the label.
+    Label* bordered();
     Label* click(std::function<void()> f);
     QString accessibleText() const override { return caption_; }
     void Place(int left, int top, int width, int height) override;
@@ -132,6 +134,7 @@ private:
     Align align_ = Align::Left;
     bool wrap_ = false;
     bool autoSize_ = false;
+    bool bordered_ = false;
     FontDef fontDef_;
     std::function<void()> onClick_;
 };
