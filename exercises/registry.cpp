@@ -3,6 +3,7 @@
 #include "exercises/exercice1.h"
 #include "exercises/exercice11_14.h"
 #include "exercises/exercice17.h"
+#include "exercises/exercice2.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
 #include "exercises/exercice8.h"
@@ -17,6 +18,7 @@ template <class Screen> std::unique_ptr<forms::ExerciseScreen> screen(int n, for
 std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* host) {
     switch (n) {
     case 1: return screen<Exercice1>(n, host);
+    case 2: return screen<Exercice2>(n, host);
     case 3: return screen<Exercice3>(n, host);
     case 8: return screen<Exercice8>(n, host);
     case 11: return screen<Exercice11>(n, host);
