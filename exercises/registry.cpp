@@ -7,6 +7,7 @@
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
 #include "exercises/exercice8.h"
+#include "exercises/exercice9.h"
 #include "exercises/exercise_table.h"
 
 namespace {
@@ -21,6 +22,7 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     case 2: return screen<Exercice2>(n, host);
     case 3: return screen<Exercice3>(n, host);
     case 8: return screen<Exercice8>(n, host);
+    case 9: return screen<Exercice9>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
     case 13: return screen<Exercice13>(n, host);
