@@ -12,6 +12,7 @@ const FontDef kLetter{QStringLiteral("Arial"), 21.75, Weight::Bold};
 const QString kQuestion = QStringLiteral(
     "Observe attentivement les différentes étapes de cette expérience et complète sa légende.");
 
+// clang-format off
 // The pictures of the diagram, back to front. Width 0: shown at the picture's own size.
 struct Drawing {
     const char* name;
@@ -119,6 +120,7 @@ const Question kQuestions[Exercice2::kLists] = {
      QStringLiteral("clone de la lapine B"), "lblRep9", {12480, 9120, 1935, 255},
      QStringLiteral("clone de la lapine B")},
 };
+// clang-format on
 const int kBoldList = 7; // cb9, the answer to the grey young's caption
 
 } // namespace
@@ -127,7 +129,12 @@ Exercice2::Exercice2(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScr
 
 void Exercice2::buildContent() {
     make<Shape>("Shape3")->kind(ShapeKind::RoundedRectangle)->border(kBrown)->at(240, 6240, 2415, 1455);
-    make<Label>("lblQuestion")->font(kCaption)->color(kBrown)->wrap()->setCaption(kQuestion)->at(360, 6360, 2115, 1515);
+    make<Label>("lblQuestion")
+        ->font(kCaption)
+        ->color(kBrown)
+        ->wrap()
+        ->setCaption(kQuestion)
+        ->at(360, 6360, 2115, 1515);
 
     for (const Drawing& d : kDrawings) {
         const bool stretched = d.at.width() > 0;

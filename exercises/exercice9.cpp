@@ -13,7 +13,8 @@ const QString kQuestion = QStringLiteral(
     "Le graphique représente la quantité de matériel chromosomique (en unités arbitraires) d'une cellule au "
     "cours du temps. Complète sa légende .");
 
-const QStringList kLetters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D")};
+const QStringList kLetters = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                              QStringLiteral("D")};
 const QString kSingleThreads = QStringLiteral("cellule à 4 chromosomes sous l'aspect de filaments simples");
 const QString kDoubleThreads = QStringLiteral("cellule à 4 chromosomes sous l'aspect de filaments doubles");
 const QString kSingleRods = QStringLiteral("cellule à 4 chromosomes sous l'aspect de bâtonnets simples");
@@ -22,6 +23,7 @@ const QStringList kCells = {kSingleThreads, kDoubleThreads, kSingleRods, kDouble
 const QString kInterphase = QStringLiteral("interphase"), kDivision = QStringLiteral("division cellulaire");
 const QStringList kPhases = {kDivision, kInterphase};
 
+// clang-format off
 // The lists cb1 .. cb11: where each stands, what it offers and what it expects, and where its red answer
 // lblRepN shows (the answers to the letter lists are numbered apart from the lists).
 struct Question {
@@ -90,6 +92,7 @@ const Text kTexts[] = {
     {"Label8", {12600, 3240, 1455, 255}, kBold, QStringLiteral("du programme")},
     {"Label10", {10200, 3600, 1455, 255}, kSmallBold, QStringLiteral("génétique.")},
 };
+// clang-format on
 
 } // namespace
 
@@ -97,7 +100,12 @@ Exercice9::Exercice9(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScr
 
 void Exercice9::buildContent() {
     make<Shape>("Shape2")->kind(ShapeKind::RoundedRectangle)->border(kBrown)->at(240, 6240, 2415, 2175);
-    make<Label>("lblQuestion")->font(kBold)->color(kBrown)->wrap()->setCaption(kQuestion)->at(360, 6360, 2175, 2175);
+    make<Label>("lblQuestion")
+        ->font(kBold)
+        ->color(kBrown)
+        ->wrap()
+        ->setCaption(kQuestion)
+        ->at(360, 6360, 2175, 2175);
 
     for (const Drawing& d : kDrawings)
         make<Picture>(d.name)
@@ -109,8 +117,8 @@ void Exercice9::buildContent() {
     make<Shape>("Shape4")->fill(0xA5CEA4)->at(9960, 5520, 615, 495);
     make<Shape>("Shape6")->border(0x000000, 2)->at(9960, 2040, 4695, 2055);
     for (const Text& t : kTexts) {
-        Label* l = make<Label>(t.name)->font(t.font)->setCaption(t.caption)->at(t.at.x(), t.at.y(), t.at.width(),
-                                                                                 t.at.height());
+        Label* l = make<Label>(t.name)->font(t.font)->setCaption(t.caption)->at(t.at.x(), t.at.y(),
+                                                                                t.at.width(), t.at.height());
         if (t.at.width() == 0) l->autoSize();
     }
 

@@ -8,7 +8,8 @@ using namespace forms;
 namespace {
 
 const char* const kLists[8] = {"cb1", "cb2", "cb3", "cb4", "cb5", "cb6", "cb8", "cb9"};
-const char* const kReps[8] = {"lblRep1", "lblRep2", "lblRep3", "lblRep4", "lblRep5", "lblRep6", "lblRep8", "lblRep9"};
+const char* const kReps[8] = {"lblRep1", "lblRep2", "lblRep3", "lblRep4",
+                              "lblRep5", "lblRep6", "lblRep8", "lblRep9"};
 const QStringList kExpected = {QStringLiteral("lapine donneuse d'ovule"),
                                QStringLiteral("lapine donneuse de cellule pancréatique"),
                                QStringLiteral("lapine receveuse de cellule-oeuf"),
@@ -59,10 +60,9 @@ void TestExercice2::designState() {
     QCOMPARE(drv::text(ex, "lblInfo"), drv::kInstruction);
     QCOMPARE(drv::control(ex, "imgAbandon")->Left(), 14520);
     QVERIFY(!drv::control(ex, "cb7"));
-    const QStringList does = {QStringLiteral("lapine donneuse d'ovule"),
-                              QStringLiteral("lapine donneuse de cellule pancréatique"),
-                              QStringLiteral("lapine donneuse de cellule-oeuf"),
-                              QStringLiteral("lapine receveuse d'ovule")};
+    const QStringList does = {
+        QStringLiteral("lapine donneuse d'ovule"), QStringLiteral("lapine donneuse de cellule pancréatique"),
+        QStringLiteral("lapine donneuse de cellule-oeuf"), QStringLiteral("lapine receveuse d'ovule")};
     const QStringList cells = {QStringLiteral("cellule pancréatique"), QStringLiteral("ovule"),
                                QStringLiteral("cellule-oeuf")};
     // Only the doe that carries the egg is offered "receveuse de cellule-oeuf"; the other two "porteuse".
@@ -89,16 +89,18 @@ void TestExercice2::designState() {
         QCOMPARE(drv::foreColor(ex, kReps[i]), BgrColor(0x0000FF));
     }
     QCOMPARE(drv::text(ex, "Label4"), QStringLiteral("Lapine noire fécondée par un mâle noire"));
-    QCOMPARE(drv::text(ex, "Label15"),
-             QStringLiteral("La lapine noire met bas à 3 lapereaux : un gris parmi deux noirs.  Le lapereau gris est :"));
+    QCOMPARE(
+        drv::text(ex, "Label15"),
+        QStringLiteral(
+            "La lapine noire met bas à 3 lapereaux : un gris parmi deux noirs.  Le lapereau gris est :"));
     // Every picture stands where the diagram needs it, at its source size or stretched to its box.
     const struct {
         const char* name;
         QSize source;
         QRect at;
     } pictures[] = {
-        {"Image1", {220, 202}, {3360, 2160, 2220, 2055}}, {"Image3", {220, 202}, {11640, 2160, 2220, 2055}},
-        {"Image4", {220, 202}, {8160, 8760, 2220, 2055}}, {"Image6", {110, 101}, {10920, 8880, 1290, 1035}},
+        {"Image1", {220, 202}, {3360, 2160, 2220, 2055}},  {"Image3", {220, 202}, {11640, 2160, 2220, 2055}},
+        {"Image4", {220, 202}, {8160, 8760, 2220, 2055}},  {"Image6", {110, 101}, {10920, 8880, 1290, 1035}},
         {"Image5", {110, 101}, {11040, 9840, 1290, 1035}}, {"Image7", {110, 101}, {12480, 9480, 1290, 1035}},
         {"Image8", {50, 50}, {5760, 4440, 750, 750}},      {"Image9", {18, 17}, {4200, 4800, 270, 255}},
         {"Image19", {46, 12}, {4560, 4800, 1170, 180}},    {"Image13", {50, 50}, {7200, 5760, 750, 750}},
@@ -123,10 +125,13 @@ void TestExercice2::answers_data() {
     QTest::newRow("no choice") << QStringList(8, QString()) << false;
     QTest::newRow("the eight expected choices") << kExpected << true;
     QTest::newRow("the egg cell taken for a fertilised egg") << expectedBut({{3, "cellule-oeuf"}}) << false;
-    QTest::newRow("the grey young as the carrier's clone") << expectedBut({{7, "clone de la lapine C"}}) << false;
-    QTest::newRow("the carrier as receiving an egg cell") << expectedBut({{2, "lapine receveuse d'ovule"}}) << false;
+    QTest::newRow("the grey young as the carrier's clone")
+        << expectedBut({{7, "clone de la lapine C"}}) << false;
+    QTest::newRow("the carrier as receiving an egg cell")
+        << expectedBut({{2, "lapine receveuse d'ovule"}}) << false;
     QTest::newRow("the donors swapped")
-        << expectedBut({{0, "lapine donneuse de cellule pancréatique"}, {1, "lapine donneuse d'ovule"}}) << false;
+        << expectedBut({{0, "lapine donneuse de cellule pancréatique"}, {1, "lapine donneuse d'ovule"}})
+        << false;
     QTest::newRow("seven right, the last left empty") << expectedBut({{7, ""}}) << false;
 }
 

@@ -12,9 +12,17 @@ const QString kDoubleRods = QStringLiteral("cellule à 4 chromosomes sous l'aspe
 const QString kInterphase = QStringLiteral("interphase"), kDivision = QStringLiteral("division cellulaire");
 
 // cb1 .. cb11.
-const QStringList kExpected = {QStringLiteral("A"), QStringLiteral("D"), QStringLiteral("B"), QStringLiteral("C"),
-                               kSingleThreads,      kDoubleRods,         kSingleRods,         kDoubleThreads,
-                               kInterphase,         kDivision,           QStringLiteral("duplication")};
+const QStringList kExpected = {QStringLiteral("A"),
+                               QStringLiteral("D"),
+                               QStringLiteral("B"),
+                               QStringLiteral("C"),
+                               kSingleThreads,
+                               kDoubleRods,
+                               kSingleRods,
+                               kDoubleThreads,
+                               kInterphase,
+                               kDivision,
+                               QStringLiteral("duplication")};
 
 // "=text" is typed key by key into the list's field; "text" is picked from the list; "" leaves it blank.
 QStringList expectedBut(std::initializer_list<std::pair<int, QString>> changes) {
@@ -27,8 +35,10 @@ QStringList expectedBut(std::initializer_list<std::pair<int, QString>> changes) 
 void answer(const Form& ex, const QStringList& answers) {
     for (int n = 1; n <= 11; ++n) {
         const QString list = QStringLiteral("cb%1").arg(n), how = answers[n - 1];
-        if (how.startsWith(QLatin1Char('='))) drv::type(ex, list, how.mid(1));
-        else if (!how.isEmpty()) drv::pick(ex, list, how);
+        if (how.startsWith(QLatin1Char('=')))
+            drv::type(ex, list, how.mid(1));
+        else if (!how.isEmpty())
+            drv::pick(ex, list, how);
     }
 }
 
@@ -58,7 +68,16 @@ void TestExercice9::designState() {
     const QStringList letters = {"A", "B", "C", "D"};
     const QStringList cells = {kSingleThreads, kDoubleThreads, kSingleRods, kDoubleRods};
     const QStringList phases = {kDivision, kInterphase};
-    const QStringList offered[11] = {letters, letters, letters, letters, cells, cells, cells, cells, phases, phases,
+    const QStringList offered[11] = {letters,
+                                     letters,
+                                     letters,
+                                     letters,
+                                     cells,
+                                     cells,
+                                     cells,
+                                     cells,
+                                     phases,
+                                     phases,
                                      {QStringLiteral("réduction"), QStringLiteral("duplication"),
                                       QStringLiteral("multiplication"), QStringLiteral("diminution")}};
     for (int n = 1; n <= 11; ++n) {
@@ -73,15 +92,18 @@ void TestExercice9::designState() {
         QVERIFY(!drv::visible(ex, QStringLiteral("lblRep%1").arg(n)));
     }
     QCOMPARE(drv::text(ex, "lblQuestion"),
-             QStringLiteral("Le graphique représente la quantité de matériel chromosomique (en unités arbitraires) "
-                            "d'une cellule au cours du temps. Complète sa légende ."));
+             QStringLiteral(
+                 "Le graphique représente la quantité de matériel chromosomique (en unités arbitraires) "
+                 "d'une cellule au cours du temps. Complète sa légende ."));
     // The sentence reads on from Label7 to Label9: Label7 keeps to its one-line box and shows only the start
     // of its caption, while the other one-line captions show whole.
     QCOMPARE(drv::text(ex, "Label7"), QStringLiteral("préalable des chromosomes permettant ainsi la "));
-    QCOMPARE(drv::control(ex, "Label7")->widget()->geometry(), QRect(11760 / 15, 2520 / 15, 2775 / 15, 255 / 15));
+    QCOMPARE(drv::control(ex, "Label7")->widget()->geometry(),
+             QRect(11760 / 15, 2520 / 15, 2775 / 15, 255 / 15));
     for (const char* name : {"Label6", "Label9", "Label8", "Label10"}) {
         auto* l = drv::get<Label>(ex, name);
-        QVERIFY2(QFontMetrics(l->QWidget::font()).horizontalAdvance(l->Caption()) <= l->geometry().width(), name);
+        QVERIFY2(QFontMetrics(l->QWidget::font()).horizontalAdvance(l->Caption()) <= l->geometry().width(),
+                 name);
     }
     QCOMPARE(drv::fill(ex, "Shape3"), BgrColor(0x578242));
     QCOMPARE(drv::fill(ex, "Shape4"), BgrColor(0xA5CEA4));
@@ -106,7 +128,8 @@ void TestExercice9::arrowsPointAtTheirPartOfTheGraph() {
     for (const auto& a : arrows) {
         const QRect r = drv::control(ex, a.arrow)->widget()->geometry();
         QCOMPARE(r.size(), QSize(11, 47));
-        const QPoint beyond = a.up ? QPoint(r.center().x(), r.top() - 4) : QPoint(r.center().x(), r.bottom() + 4);
+        const QPoint beyond =
+            a.up ? QPoint(r.center().x(), r.top() - 4) : QPoint(r.center().x(), r.bottom() + 4);
         QVERIFY2(screen.pixel(beyond) == a.green, a.arrow);
         // Up a column beside the arrow to where the green area ends: the curve.
         int y = beyond.y();
@@ -131,7 +154,8 @@ void TestExercice9::answers_data() {
     QTest::newRow("the sentence typed like its item") << expectedBut({{11, "=duplication"}}) << true;
     QTest::newRow("typed with a trailing blank") << expectedBut({{11, "=duplication "}}) << false;
     QTest::newRow("the doubled cells swapped") << expectedBut({{2, "B"}, {3, "D"}}) << false;
-    QTest::newRow("threads and rods confused") << expectedBut({{5, kSingleRods}, {7, kSingleThreads}}) << false;
+    QTest::newRow("threads and rods confused")
+        << expectedBut({{5, kSingleRods}, {7, kSingleThreads}}) << false;
 }
 
 void TestExercice9::answers() {
@@ -159,9 +183,9 @@ void TestExercice9::correctionShowsEveryLabel() {
     drv::click(ex, "imgCorrection");
 
     // lblRepN's caption, N from 1 to 11.
-    const QStringList captions = {kInterphase,   kDivision,          kSingleThreads, kDoubleRods,
-                                  kSingleRods,   kDoubleThreads,     "D",            "B",
-                                  "A",           "C",                "duplication"};
+    const QStringList captions = {
+        kInterphase, kDivision, kSingleThreads, kDoubleRods, kSingleRods, kDoubleThreads, "D", "B",
+        "A",         "C",       "duplication"};
     for (int n = 1; n <= 11; ++n) {
         const QString rep = QStringLiteral("lblRep%1").arg(n);
         QVERIFY2(drv::visible(ex, rep), qPrintable(rep));
