@@ -4,12 +4,14 @@
 #include "exercises/exercice11_14.h"
 #include "exercises/exercice16.h"
 #include "exercises/exercice17.h"
+#include "exercises/exercice2.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
 #include "exercises/exercice5.h"
 #include "exercises/exercice6.h"
 #include "exercises/exercice7.h"
 #include "exercises/exercice8.h"
+#include "exercises/exercice9.h"
 #include "exercises/exercise_table.h"
 
 namespace {
@@ -21,11 +23,13 @@ template <class Screen> std::unique_ptr<forms::ExerciseScreen> screen(int n, for
 std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* host) {
     switch (n) {
     case 1: return screen<Exercice1>(n, host);
+    case 2: return screen<Exercice2>(n, host);
     case 3: return screen<Exercice3>(n, host);
     case 5: return screen<Exercice5>(n, host);
     case 6: return screen<Exercice6>(n, host);
     case 7: return screen<Exercice7>(n, host);
     case 8: return screen<Exercice8>(n, host);
+    case 9: return screen<Exercice9>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
     case 13: return screen<Exercice13>(n, host);

@@ -160,10 +160,13 @@ void Label::fit() {
         }
         return;
     }
-    if (wraps()) return;
     // A one-line caption a little wider than its design box (the stand-in fonts are not all the same
     // width as the originals) overflows on the side its alignment leaves free rather than losing letters.
     QRect r = pxRect(Left(), Top(), Width(), Height());
+    if (wraps()) {
+        setGeometry(r); // a caption that grew past the allowance keeps to its box again
+        return;
+    }
     const int extra = fm.horizontalAdvance(caption_) + 1 - r.width();
     if (extra > 0) {
         if (align_ == Align::Centre) r.adjust(-extra / 2, 0, extra - extra / 2, 0);
@@ -175,8 +178,13 @@ void Label::fit() {
 
 bool Label::wraps() const {
     // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
-    // its last word to an invisible second line.
-    return wrap_ || pxRect(Left(), Top(), Width(), Height()).height() >= 1.8 * QFontMetrics(QWidget::font()).lineSpacing();
+    // its last word to an invisible second line...
+    const QFontMetrics fm(QWidget::font());
+    const QRect box = pxRect(Left(), Top(), Width(), Height());
+    if (wrap_ || box.height() >= 1.8 * fm.lineSpacing()) return true;
+    // ...unless its caption is far wider than the stand-in fonts can explain (they add a letter or two):
+    // such a caption was cut short on purpose and shows only the words that fit.
+    return !autoSize_ && fm.horizontalAdvance(caption_) > 1.25 * box.width();
 }
 
 void Label::paintEvent(QPaintEvent*) {

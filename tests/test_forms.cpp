@@ -71,6 +71,8 @@ private slots:
     void accessibleNamesAndRoles();
     void runEndsWhenLastScreenUnloads();
     void picturesAreValid();
+    void oneLineCaptions_data();
+    void oneLineCaptions();
 };
 
 void TestForms::colours_data() {
@@ -379,6 +381,36 @@ void TestForms::picturesAreValid() {
         ++seen;
     }
     QVERIFY(seen > 0);
+}
+
+void TestForms::oneLineCaptions_data() {
+    QTest::addColumn<double>("boxShare"); // the box's width, as a share of the caption's
+    QTest::addColumn<bool>("runsPast");
+    QTest::newRow("room to spare") << 1.2 << false;
+    QTest::newRow("a letter short, as with a stand-in font") << 0.95 << true;
+    QTest::newRow("cut short by design") << 0.55 << false;
+}
+
+void TestForms::oneLineCaptions() {
+    // A one-line caption a little too wide shows whole; one far too wide shows only what its box holds.
+    QFETCH(double, boxShare);
+    QFETCH(bool, runsPast);
+    drv::Run run;
+    QWidget host;
+    auto* label = new Label(&host);
+    const QString caption = QStringLiteral("préalable des chromosomes permettant ainsi la ");
+    label->font({QStringLiteral("Arial"), 9.75, Weight::Bold})->setCaption(caption);
+    const int textPx = QFontMetrics(label->QWidget::font()).horizontalAdvance(caption);
+    const int boxTw = int(textPx * boxShare) * 15;
+    label->at(1500, 1500, boxTw, 255);
+    const QRect box(100, 100, boxTw / 15, 17);
+    QCOMPARE(label->geometry().topLeft(), box.topLeft());
+    QCOMPARE(label->geometry().height(), box.height());
+    if (runsPast) QVERIFY(label->geometry().width() > textPx);
+    else QCOMPARE(label->geometry().width(), box.width());
+    // A new caption is judged afresh.
+    label->setCaption(QStringLiteral("la"));
+    QCOMPARE(label->geometry(), box);
 }
 
 QTEST_MAIN(TestForms)
