@@ -2,9 +2,11 @@
 
 #include "exercises/exercice1.h"
 #include "exercises/exercice11_14.h"
+#include "exercises/exercice15.h"
 #include "exercises/exercice17.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
+#include "exercises/exercice4.h"
 #include "exercises/exercice8.h"
 #include "exercises/exercise_table.h"
 
@@ -18,11 +20,13 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     switch (n) {
     case 1: return screen<Exercice1>(n, host);
     case 3: return screen<Exercice3>(n, host);
+    case 4: return screen<Exercice4>(n, host);
     case 8: return screen<Exercice8>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
     case 13: return screen<Exercice13>(n, host);
     case 14: return screen<Exercice14>(n, host);
+    case 15: return screen<Exercice15>(n, host);
     case 17: return screen<Exercice17>(n, host);
     case 20: return screen<Exercice20>(n, host);
     default: return screen<forms::ExerciseScreen>(n, host); // the chrome alone, until its content is written
