@@ -55,7 +55,8 @@ void Exercice15::buildContent() {
             ->fill(kGrey)
             ->at(left, top, kArmWidth, height);
     };
-    auto bandShape = [this](const QString& name, BgrColor colour, int left, int top, QWidget* parent = nullptr) {
+    auto bandShape = [this](const QString& name, BgrColor colour, int left, int top,
+                            QWidget* parent = nullptr) {
         return make<Shape>(name, parent)->fill(colour)->at(left, top, kArmWidth, kBandHeight);
     };
 
@@ -66,8 +67,8 @@ void Exercice15::buildContent() {
     Shape4Exo5 = arm("Shape4Exo5", 6360, 3480, kLowerHeight);
     for (int k = 1; k <= 2; ++k)
         for (int a = 0; a < 3; ++a)
-            band[k][a] = bandShape(QStringLiteral("Shape%1%2").arg(kAlleles[a].name).arg(k), kAlleles[a].colour,
-                               k == 1 ? 4920 : 6360, 4920)
+            band[k][a] = bandShape(QStringLiteral("Shape%1%2").arg(kAlleles[a].name).arg(k),
+                                   kAlleles[a].colour, k == 1 ? 4920 : 6360, 4920)
                              ->hidden();
 
     Combo1 = make<ComboBox>("Combo1");
@@ -114,7 +115,8 @@ void Exercice15::loadContent() {
     for (int k = 1; k <= 2; ++k) {
         for (const QString& item : kItems)
             list(k)->AddItem(item);
-        list(k)->lineEdit()->setCursorPosition(0); // the narrow field shows the word's beginning, not its number
+        // The narrow field shows the word's beginning, not its number.
+        list(k)->lineEdit()->setCursorPosition(0);
     }
 }
 

@@ -24,22 +24,24 @@ const QString kPictures = QStringLiteral(":/assets/ex04/");
 Exercice4::Exercice4(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScreen(info, host) {}
 
 void Exercice4::buildContent() {
-    Image4 = make<Picture>("Image4")
-                 ->source(kPictures + "chromosome_meb.svg")
-                 ->describe(QStringLiteral("Photographie au microscope électronique à balayage d'un chromosome "
-                                           "formé de deux chromatides réunies par un centromère"))
-                 ->at(5520, 2640, 1740, 3210);
+    Image4 =
+        make<Picture>("Image4")
+            ->source(kPictures + "chromosome_meb.svg")
+            ->describe(QStringLiteral("Photographie au microscope électronique à balayage d'un chromosome "
+                                      "formé de deux chromatides réunies par un centromère"))
+            ->at(5520, 2640, 1740, 3210);
     Label4 = make<Label>("Label4")
                  ->font(kBold)
                  ->align(Align::Centre)
                  ->wrap()
                  ->setCaption(kPhotoCaption)
                  ->at(5520, 5880, 1695, 855);
-    Image5 = make<Picture>("Image5")
-                 ->source(kPictures + "chromosome_schema.svg")
-                 ->describe(QStringLiteral("Schéma du même chromosome : deux chromatides côte à côte, réunies "
-                                           "au centromère"))
-                 ->at(11400, 2640, 1740, 3210);
+    Image5 =
+        make<Picture>("Image5")
+            ->source(kPictures + "chromosome_schema.svg")
+            ->describe(QStringLiteral("Schéma du même chromosome : deux chromatides côte à côte, réunies "
+                                      "au centromère"))
+            ->at(11400, 2640, 1740, 3210);
     Label2 = make<Label>("Label2")
                  ->font(kBold)
                  ->align(Align::Centre)

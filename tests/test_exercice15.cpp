@@ -7,7 +7,7 @@ namespace {
 
 const QString kNoStop = QStringLiteral("Réponds aux questions posées puis clique sur Validation");
 
-// "=text" is typed key by key over what the list's field shows; "text" is picked; "" leaves the list as it is.
+// "=text" is typed key by key over what the list's field shows; "text" is picked; "" leaves the list alone.
 void answer(const Form& ex, const QString& list, const QString& how) {
     if (how.startsWith(QLatin1Char('='))) {
         drv::type(ex, list, QString()); // into the field, then everything in it selected
@@ -79,11 +79,16 @@ void TestExercice15::picksPaintBands_data() {
     QTest::addColumn<QStringList>("steps"); // "1:how" or "2:how" for Combo1 or Combo2, as answer() reads how
     QTest::addColumn<QString>("bands1");
     QTest::addColumn<QString>("bands2");
-    QTest::newRow("O on chromosome 2") << QStringList{"2:O"} << "" << "O";
-    QTest::newRow("O then A on chromosome 2") << QStringList{"2:O", "2:A"} << "" << "A";
-    QTest::newRow("each its own") << QStringList{"1:B", "2:A"} << "B" << "A";
-    QTest::newRow("typing paints nothing") << QStringList{"1:=A", "2:=O"} << "" << "";
-    QTest::newRow("typing over a pick keeps its band") << QStringList{"1:A", "1:=B"} << "A" << "";
+    QTest::newRow("O on chromosome 2") << QStringList{"2:O"} << ""
+                                       << "O";
+    QTest::newRow("O then A on chromosome 2") << QStringList{"2:O", "2:A"} << ""
+                                              << "A";
+    QTest::newRow("each its own") << QStringList{"1:B", "2:A"} << "B"
+                                  << "A";
+    QTest::newRow("typing paints nothing") << QStringList{"1:=A", "2:=O"} << ""
+                                           << "";
+    QTest::newRow("typing over a pick keeps its band") << QStringList{"1:A", "1:=B"} << "A"
+                                                       << "";
 }
 
 void TestExercice15::picksPaintBands() {
@@ -153,8 +158,8 @@ void TestExercice15::correctionShowsItsOwnDrawing() {
     QVERIFY(drv::visible(ex, "imgfaux")); // the cross stays
     QVERIFY(!drv::visible(ex, "imgCorrection"));
     QVERIFY(drv::visible(ex, "imgContinuer"));
-    for (const char* shown : {"frameRep", "lblRep", "cadreRep", "Shape10Exo5", "Shape9Exo5", "lblRepExo5Al1",
-                              "lblRepExo5Al2"})
+    for (const char* shown :
+         {"frameRep", "lblRep", "cadreRep", "Shape10Exo5", "Shape9Exo5", "lblRepExo5Al1", "lblRepExo5Al2"})
         QVERIFY2(drv::visible(ex, shown), shown);
     // A on the left chromosome, B on the right, each band in its allele's colour.
     QCOMPARE(drv::text(ex, "lblRepExo5Al1"), QStringLiteral("A"));
