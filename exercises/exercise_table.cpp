@@ -86,6 +86,7 @@ std::array<ExerciseInfo, 21> buildTable() {
     t[15].panelRect.setHeight(8415);
     t[15].titleLeft = 3435;
     t[15].titleWidth = 8385;
+    t[15].infoBox = "Shape10";
     t[16].panelRect.setHeight(10095);
     t[16].titleLabel = "lblTitre";
     t[16].titleLeft = 3945;
