@@ -1,6 +1,7 @@
 #include "exercises/registry.h"
 
 #include "exercises/exercice1.h"
+#include "exercises/exercice10.h"
 #include "exercises/exercice11_14.h"
 #include "exercises/exercice17.h"
 #include "exercises/exercice20.h"
@@ -19,6 +20,7 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     case 1: return screen<Exercice1>(n, host);
     case 3: return screen<Exercice3>(n, host);
     case 8: return screen<Exercice8>(n, host);
+    case 10: return screen<Exercice10>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
     case 13: return screen<Exercice13>(n, host);
