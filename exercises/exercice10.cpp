@@ -17,14 +17,15 @@ const Individual kIndividuals[5] = {
     {{'A', 'B'}, 2, "groupe sanguin AB"},
     {{'O', 'O'}, 4, "groupe sanguin O"},
 };
-const char* const kGroups[] = {"groupe sanguin A", "groupe sanguin B", "groupe sanguin AB", "groupe sanguin O"};
+const char* const kGroups[] = {"groupe sanguin A", "groupe sanguin B", "groupe sanguin AB",
+                               "groupe sanguin O"};
 // What the lists show before the pupil touches them; not one of the items.
 const char* const kListPrompt = "Groupe sanguin";
 
 // The four red blood cells a column steps through, 1 .. 4.
-const char* const kCellShows[5] = {nullptr, "Globule rouge portant la molécule A",
-                                   "Globule rouge portant les molécules A et B",
-                                   "Globule rouge portant la molécule B", "Globule rouge sans molécule A ni B"};
+const char* const kCellShows[5] = {
+    nullptr, "Globule rouge portant la molécule A", "Globule rouge portant les molécules A et B",
+    "Globule rouge portant la molécule B", "Globule rouge sans molécule A ni B"};
 
 // The table: four columns of 2175 twips, 2160 apart, and its three rows of cells.
 constexpr int kColumnLeft = 6120, kColumnStep = 2160, kColumnWidth = 2175;
@@ -43,13 +44,16 @@ struct Text {
     const char* caption;
 };
 const Text kTexts[] = {
-    {"Label2", {3600, 1800, 6975, 855},
-     "Les groupes sanguins A, B, AB et O sont définis par la présence ou l'absence sur la surface des globules "
-     "rouges de deux molécules, A et B."},
-    {"Label3", {3600, 2520, 6735, 615},
-     "La synthèse de ces deux molécules est sous la dépendance du gène 'groupe sanguin' situé sur la paire de "
-     "chromosomes n°9. "},
-    {"Label7", {3600, 3240, 6855, 855},
+    {"Label2",
+     {3600, 1800, 6975, 855},
+     "Les groupes sanguins A, B, AB et O sont définis par la présence ou l'absence sur la surface des "
+     "globules rouges de deux molécules, A et B."},
+    {"Label3",
+     {3600, 2520, 6735, 615},
+     "La synthèse de ces deux molécules est sous la dépendance du gène 'groupe sanguin' situé sur la paire "
+     "de chromosomes n°9. "},
+    {"Label7",
+     {3600, 3240, 6855, 855},
      "Ce gène existe sous trois versions : l'allèle A qui détermine la synthèse de la molécule A, l'allèle B "
      "qui détermine la synthèse de la molécule B et l'allèle O qui ne détermine aucune synthèse."},
 };
@@ -101,7 +105,10 @@ void Exercice10::buildContent() {
 }
 
 void Exercice10::buildTexts() {
-    make<Shape>("cadreQuestion")->kind(ShapeKind::RoundedRectangle)->border(kBrown)->at(240, 6240, 2415, 3135);
+    make<Shape>("cadreQuestion")
+        ->kind(ShapeKind::RoundedRectangle)
+        ->border(kBrown)
+        ->at(240, 6240, 2415, 3135);
     lblQuestion = make<Label>("lblQuestion")
                       ->font(kBold975)
                       ->color(kBrown)
@@ -111,8 +118,11 @@ void Exercice10::buildTexts() {
     QPointer<Label>* labels[] = {&Label2, &Label3, &Label7};
     for (std::size_t i = 0; i < std::size(kTexts); ++i) {
         const Text& t = kTexts[i];
-        *labels[i] = make<Label>(t.name)->font(kBold975)->wrap()->setCaption(u(t.caption))->at(
-            t.at.x(), t.at.y(), t.at.width(), t.at.height());
+        *labels[i] = make<Label>(t.name)
+                         ->font(kBold975)
+                         ->wrap()
+                         ->setCaption(u(t.caption))
+                         ->at(t.at.x(), t.at.y(), t.at.width(), t.at.height());
     }
 }
 
@@ -124,7 +134,11 @@ void Exercice10::buildPictures() {
                  ->at(13200, 1920, 1470, 1245);
     for (const Pointer& p : kLegend) {
         make<Line>(p.line)->pen(kBlack)->from(p.from.x1(), p.from.y1(), p.from.x2(), p.from.y2());
-        make<Label>(p.label)->font(kBold825)->setCaption(u(p.caption))->at(p.at.x(), p.at.y(), 0, 0)->autoSize();
+        make<Label>(p.label)
+            ->font(kBold825)
+            ->setCaption(u(p.caption))
+            ->at(p.at.x(), p.at.y(), 0, 0)
+            ->autoSize();
     }
 
     Image3 = make<Picture>("Image3")
@@ -141,7 +155,11 @@ void Exercice10::buildPictures() {
                  ->source(kDir + "caryotype.svg")
                  ->describe(u("Caryotype humain, la paire de chromosomes 9 entourée en rouge"))
                  ->at(3480, 6960, 2895, 2895);
-    make<Label>("lblCaryotype")->font(kRegular825)->setCaption(u("Caryotype"))->at(4320, 9720, 0, 0)->autoSize();
+    make<Label>("lblCaryotype")
+        ->font(kRegular825)
+        ->setCaption(u("Caryotype"))
+        ->at(4320, 9720, 0, 0)
+        ->autoSize();
 }
 
 void Exercice10::buildTable() {

@@ -77,12 +77,14 @@ void TestExercice10::designState() {
     ExerciseScreen& ex = run.open(10);
     QCOMPARE(drv::text(ex, "lblInfo"), drv::kInstruction);
     QCOMPARE(drv::text(ex, "lblQuestion"),
-             QStringLiteral("Le tableau ci-dessous indique les combinaisons d'allèles du gène 'groupe sanguin' que "
-                            "possèdent quatre individus. Détermine, pour chacun de ces individus  les globules "
-                            "rouges qu'il possède ainsi que son groupe sanguin."));
-    QCOMPARE(drv::text(ex, "Label3"),
-             QStringLiteral("La synthèse de ces deux molécules est sous la dépendance du gène 'groupe sanguin' "
-                            "situé sur la paire de chromosomes n°9. "));
+             QStringLiteral(
+                 "Le tableau ci-dessous indique les combinaisons d'allèles du gène 'groupe sanguin' que "
+                 "possèdent quatre individus. Détermine, pour chacun de ces individus  les globules "
+                 "rouges qu'il possède ainsi que son groupe sanguin."));
+    QCOMPARE(
+        drv::text(ex, "Label3"),
+        QStringLiteral("La synthèse de ces deux molécules est sous la dépendance du gène 'groupe sanguin' "
+                       "situé sur la paire de chromosomes n°9. "));
     QCOMPARE(drv::text(ex, "lblGroupe"), kPrompt);
 
     // The alleles shown for each individual, on his two chromosomes 9.
@@ -92,8 +94,9 @@ void TestExercice10::designState() {
         for (int side = 0; side < 2; ++side) {
             auto* chromosome = drv::get<Picture>(ex, column("imgChromosome", 2 * k - 1 + side));
             QVERIFY(chromosome);
-            QCOMPARE(chromosome->Source(),
-                     QStringLiteral(":/assets/ex10/chromosome_%1.svg").arg(QLatin1String(alleles[k - 1][side])));
+            QCOMPARE(
+                chromosome->Source(),
+                QStringLiteral(":/assets/ex10/chromosome_%1.svg").arg(QLatin1String(alleles[k - 1][side])));
         }
         QCOMPARE(shownCell(ex, k), 0);
         auto* cb = drv::get<ComboBox>(ex, column("cb", k));
@@ -114,9 +117,9 @@ void TestExercice10::designState() {
     const struct {
         const char* picture;
         QSize size;
-    } sizes[] = {{"img1Ind1", {114, 99}}, {"img2Ind3", {114, 99}}, {"img3Ind2", {114, 99}}, {"img4Ind4", {114, 99}},
-                 {"imgChromosome1", {61, 172}}, {"imgChromosome4", {61, 172}}, {"imgChromosome2", {61, 172}},
-                 {"Image1", {98, 83}}};
+    } sizes[] = {{"img1Ind1", {114, 99}},       {"img2Ind3", {114, 99}},       {"img3Ind2", {114, 99}},
+                 {"img4Ind4", {114, 99}},       {"imgChromosome1", {61, 172}}, {"imgChromosome4", {61, 172}},
+                 {"imgChromosome2", {61, 172}}, {"Image1", {98, 83}}};
     for (const auto& s : sizes) {
         auto* pic = drv::get<Picture>(ex, s.picture);
         QVERIFY(pic);
@@ -139,8 +142,7 @@ void TestExercice10::stepping_data() {
     QTest::newRow("one to four clicks") << QList<int>{1, 2, 3, 4} << QList<int>{1, 2, 3, 4};
     QTest::newRow("five clicks come back to 1") << QList<int>{5, 0, 0, 0} << QList<int>{1, 0, 0, 0};
     QTest::newRow("nine clicks too") << QList<int>{9, 6, 0, 0} << QList<int>{1, 2, 0, 0};
-    QTest::newRow("a column's clicks leave the others")
-        << QList<int>{0, 0, 3, 0} << QList<int>{0, 0, 3, 0};
+    QTest::newRow("a column's clicks leave the others") << QList<int>{0, 0, 3, 0} << QList<int>{0, 0, 3, 0};
 }
 
 void TestExercice10::stepping() {
@@ -176,8 +178,9 @@ void TestExercice10::verdict_data() {
     QTest::newRow("one cell wrong") << QList<int>{1, 2, 2, 4} << kRightGroups << false;
     QTest::newRow("one group wrong") << rightClicks
                                      << QStringList{kGroups[0], kGroups[1], kGroups[2], kGroups[2]} << false;
-    QTest::newRow("capital G typed")
-        << rightClicks << QStringList{"=Groupe sanguin A", kGroups[1], kGroups[2], kGroups[3]} << false;
+    QTest::newRow("capital G typed") << rightClicks
+                                     << QStringList{"=Groupe sanguin A", kGroups[1], kGroups[2], kGroups[3]}
+                                     << false;
     QTest::newRow("trailing blank typed")
         << rightClicks << QStringList{kGroups[0], kGroups[1], "=groupe sanguin AB ", kGroups[3]} << false;
     QTest::newRow("only the letter typed")
