@@ -1,6 +1,7 @@
 #include "exercises/registry.h"
 
 #include "exercises/exercice1.h"
+#include "exercises/exercice10.h"
 #include "exercises/exercice11_14.h"
 #include "exercises/exercice16.h"
 #include "exercises/exercice15.h"
@@ -33,6 +34,7 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     case 4: return screen<Exercice4>(n, host);
     case 8: return screen<Exercice8>(n, host);
     case 9: return screen<Exercice9>(n, host);
+    case 10: return screen<Exercice10>(n, host);
     case 11: return screen<Exercice11>(n, host);
     case 12: return screen<Exercice12>(n, host);
     case 13: return screen<Exercice13>(n, host);

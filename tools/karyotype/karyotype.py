@@ -30,6 +30,9 @@ Usage: python3 tools/karyotype/karyotype.py [DESCRIPTION.json ...]
                   around one group and, with arrow, an arrow from it to the
                   right edge (room for it is kept at the end of its row)
     seed          varies the tilts and lengths of a photo             [1]
+    covered       {"right": 18, "bottom": 10}: pixels along the right and
+                  bottom edges that the screen hides or writes over; the
+                  chromosomes and the arrow keep out of them     [nothing]
     colours       overrides of {"body", "edge", "band", "outline", "text"}
 """
 import json
@@ -215,6 +218,9 @@ def item_width(item, pair_gap):
 
 def render(d):
     W, H = d["width"], d["height"]
+    # the part of the picture left in sight, where everything is laid out
+    covered = d.get("covered", {})
+    FW, FH = W - covered.get("right", 0), H - covered.get("bottom", 0)
     kind = d.get("style", "drawn")
     photo = kind == "photo"
     style = {**STYLES[kind], **d.get("colours", {})}
@@ -234,9 +240,9 @@ def render(d):
     tops = [max(map(p_arm, ns)) for ns in names]
     bottoms = [max(CHROMOSOMES[n][0] * (1 - CHROMOSOMES[n][1]) for n in ns) for ns in names]
     widths = [sum(item_width(it, pair_gap) for it in row) + GROUP_GAP * (len(row) + 1) for row in fit]
-    s = min((H - len(rows) * label_h - (len(rows) + 1) * MIN_GAP) / (sum(tops) + sum(bottoms)),
-            W / max(widths))
-    row_gap = (H - len(rows) * label_h - s * (sum(tops) + sum(bottoms))) / (len(rows) + 1)
+    s = min((FH - len(rows) * label_h - (len(rows) + 1) * MIN_GAP) / (sum(tops) + sum(bottoms)),
+            FW / max(widths))
+    row_gap = (FH - len(rows) * label_h - s * (sum(tops) + sum(bottoms))) / (len(rows) + 1)
 
     def xs(row, fit_row, last):
         """Left x of each item: spread evenly, or the sex groups gathered at sex_x."""
@@ -244,7 +250,7 @@ def render(d):
         sex = len(d.get("sex", [])) if last and "sex_x" in d else 0
         free = len(row) - sex
         block = sum(ws[free:]) + GROUP_GAP * s * (sex - 1) if sex else 0
-        right = d["sex_x"] - block / 2 if sex else W
+        right = d["sex_x"] - block / 2 if sex else FW
         gap = (right - sum(ws[:free])) / (free + 1)
         out, x = [], gap
         for w in ws[:free]:
@@ -289,7 +295,7 @@ def render(d):
             uses.append(f'<text x="{num(x + gw / 2)}" y="{num(foot + label_h - 1.5)}" '
                         f'fill="{colour}" text-anchor="middle">{escape(label)}</text>')
             if d.get("ring", {}).get("group") == label:
-                marks.append(ring_mark(d["ring"], x, gw, y, base, W, s))
+                marks.append(ring_mark(d["ring"], x, gw, y, base, FW, s))
         y = base + label_h + row_gap
 
     defs = "".join(f'<g id="c{n}">{body}</g>' for n, body in shapes.items())
