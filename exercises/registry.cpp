@@ -3,6 +3,8 @@
 #include "exercises/exercice1.h"
 #include "exercises/exercice11_14.h"
 #include "exercises/exercice17.h"
+#include "exercises/exercice18.h"
+#include "exercises/exercice19.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
 #include "exercises/exercice8.h"
@@ -24,6 +26,8 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     case 13: return screen<Exercice13>(n, host);
     case 14: return screen<Exercice14>(n, host);
     case 17: return screen<Exercice17>(n, host);
+    case 18: return screen<Exercice18>(n, host);
+    case 19: return screen<Exercice19>(n, host);
     case 20: return screen<Exercice20>(n, host);
     default: return screen<forms::ExerciseScreen>(n, host); // the chrome alone, until its content is written
     }
