@@ -83,11 +83,16 @@ Exercice18::Exercice18(const ExerciseInfo& info, ExerciseHost* host) : ExerciseS
 
 int* Exercice18::numPlace(int place) {
     switch (place) {
-    case 1: return &numPlace1;
-    case 2: return &numPlace2;
-    case 3: return &numPlace3;
-    case 4: return &numPlace4;
-    default: return nullptr;
+    case 1:
+        return &numPlace1;
+    case 2:
+        return &numPlace2;
+    case 3:
+        return &numPlace3;
+    case 4:
+        return &numPlace4;
+    default:
+        return nullptr;
     }
 }
 
@@ -112,7 +117,11 @@ void Exercice18::buildContent() {
         ->source(kDir + "spermatozoide.svg")
         ->describe(u(kSpermatozoon))
         ->at(3960, 5400, 6570, 2010);
-    make<Shape>("Shape2")->kind(ShapeKind::Oval)->fill(kBeige)->border(0, 1, LineStyle::Dash)->at(7920, 5520, 2415, 1695);
+    make<Shape>("Shape2")
+        ->kind(ShapeKind::Oval)
+        ->fill(kBeige)
+        ->border(0, 1, LineStyle::Dash)
+        ->at(7920, 5520, 2415, 1695);
 
     buildCorrection();
     for (const Text& t : kTexts) {
@@ -122,8 +131,10 @@ void Exercice18::buildContent() {
                       ->align(t.align)
                       ->setCaption(u(t.caption))
                       ->at(t.rect.x(), t.rect.y(), t.rect.width(), t.rect.height());
-        if (t.rect.isEmpty()) l->autoSize();
-        else l->wrap();
+        if (t.rect.isEmpty())
+            l->autoSize();
+        else
+            l->wrap();
     }
 
     for (int place = 1; place <= 4; ++place) {

@@ -12,7 +12,7 @@ const FontDef kBold975{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const FontDef kBold825{QStringLiteral("Arial"), 8.25, Weight::Bold};
 constexpr BgrColor kBrown = 0x254189;
 constexpr BgrColor kRed = 0x1010D6;
-constexpr BgrColor kWindow = 0xFFFFFF; // every person before the pupil paints it
+constexpr BgrColor kWindow = 0xFFFFFF;   // every person before the pupil paints it
 constexpr BgrColor kCopyPink = 0xE9BBEC; // the correction's copy has a pink of its own
 
 struct Token {
@@ -102,8 +102,7 @@ const char* const kStatement =
     "n'est daltonien. Le daltonisme se caractérise par une mauvaise vision des couleurs. Le gène responsable "
     "de cette maladie héréditaire est porté par le chromosome sexuel X. L'allèle anormal d est récessif par "
     "rapport à l'allèle normal D.";
-const char* const kTokenTip =
-    "Clique gauche en maintenant appuyé et déplacement vers l'arbre généalogique";
+const char* const kTokenTip = "Clique gauche en maintenant appuyé et déplacement vers l'arbre généalogique";
 const char* const kExplanation =
     "Rémi et son grand-père maternel sont daltoniens. Les deux soeurs 5 et 6 sont obligatoirement porteuses "
     "de l'allèle anormal car leur père n'a pu leur transmettre que son chromosome X porteur de l'allèle "
@@ -125,7 +124,12 @@ Exercice19::Exercice19(const ExerciseInfo& info, ExerciseHost* host) : ExerciseS
 
 void Exercice19::buildContent() {
     make<Shape>("Shape2")->kind(ShapeKind::RoundedRectangle)->border(kBrown)->at(240, 6240, 2415, 1335);
-    make<Label>("Label4")->font(kBold9)->color(kBrown)->wrap()->setCaption(u(kInstruction))->at(360, 6360, 2055, 1215);
+    make<Label>("Label4")
+        ->font(kBold9)
+        ->color(kBrown)
+        ->wrap()
+        ->setCaption(u(kInstruction))
+        ->at(360, 6360, 2055, 1215);
     make<Label>("Label3")->font(kBold975)->wrap()->setCaption(u(kStatement))->at(3360, 6480, 11535, 855);
     buildLegend();
     buildTree();
@@ -142,13 +146,15 @@ void Exercice19::buildLegend() {
             ->tip(u(kTokenTip))
             ->draggable(kDir + "palette.svg")
             ->at(t.rect.x(), t.rect.y(), t.rect.width(), t.rect.height());
-        auto* caption = make<Label>(t.label)
-                            ->font(kBold9)
-                            ->setCaption(u(t.caption))
-                            ->at(t.captionRect.x(), t.captionRect.y(), t.captionRect.width(),
-                                 t.captionRect.height());
-        if (t.captionRect.isEmpty()) caption->autoSize();
-        else caption->wrap();
+        auto* caption =
+            make<Label>(t.label)
+                ->font(kBold9)
+                ->setCaption(u(t.caption))
+                ->at(t.captionRect.x(), t.captionRect.y(), t.captionRect.width(), t.captionRect.height());
+        if (t.captionRect.isEmpty())
+            caption->autoSize();
+        else
+            caption->wrap();
     }
 }
 
@@ -168,15 +174,21 @@ void Exercice19::buildTree() {
             ->drop([this, i](Control* src, int x, int y) { perso_DragDrop(i, src, x, y); })
             ->at(at.x(), at.y(), kTarget, kTarget);
     }
-    make<Label>("Label2")->font(kBold975)->align(Align::Centre)->setCaption(u("Rémi"))->at(8880, 6000, 735, 255);
+    make<Label>("Label2")
+        ->font(kBold975)
+        ->align(Align::Centre)
+        ->setCaption(u("Rémi"))
+        ->at(8880, 6000, 735, 255);
 }
 
 void Exercice19::buildCorrection() {
-    frameRep = make<Frame>("frameRep")->back(0xFFFFFF)->bordered(false)->at(3720, 7320, 10815, 3375)->hidden();
+    frameRep =
+        make<Frame>("frameRep")->back(0xFFFFFF)->bordered(false)->at(3720, 7320, 10815, 3375)->hidden();
     make<Shape>("Shape3", frameRep)->border(kRed)->at(120, 240, 10455, 3015);
     int n = 0;
     for (const QLine& l : linesOf(kCopyFamilies, std::size(kCopyFamilies)))
-        make<Line>(QStringLiteral("LineCorrection%1").arg(n++), frameRep)->from(l.x1(), l.y1(), l.x2(), l.y2());
+        make<Line>(QStringLiteral("LineCorrection%1").arg(n++), frameRep)
+            ->from(l.x1(), l.y1(), l.x2(), l.y2());
     for (int i = 0; i < int(std::size(kPersons)); ++i) {
         const Person& p = kPersons[std::size_t(i)];
         const BgrColor fill = p.expectedToken == kPinkToken ? kCopyPink : kTokens[p.expectedToken].paints;
@@ -213,7 +225,8 @@ std::vector<QWidget*> Exercice19::answerControls() {
 
 Verdict Exercice19::verdict() {
     for (int i = 0; i < int(std::size(kPersons)); ++i)
-        if (cadre[i]->FillColor() != kTokens[kPersons[std::size_t(i)].expectedToken].paints) return Verdict::Wrong;
+        if (cadre[i]->FillColor() != kTokens[kPersons[std::size_t(i)].expectedToken].paints)
+            return Verdict::Wrong;
     return Verdict::Right;
 }
 

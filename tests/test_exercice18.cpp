@@ -26,7 +26,8 @@ void perform(const forms::Form& ex, const QStringList& steps) {
             bool isPlace = false;
             target.toInt(&isPlace);
             if (target.contains(','))
-                drv::dragTo(ex, source, QPoint(target.section(',', 0, 0).toInt(), target.section(',', 1).toInt()) / 15);
+                drv::dragTo(ex, source,
+                            QPoint(target.section(',', 0, 0).toInt(), target.section(',', 1).toInt()) / 15);
             else
                 drv::drag(ex, source, isPlace ? QStringLiteral("img(%1)").arg(target) : target);
         }
@@ -51,8 +52,8 @@ void checkPlacesAgree(const Exercice18& ex) {
         QVERIFY(place);
         const int k = num[std::size_t(i - 1)];
         QVERIFY2(k >= 0 && k <= 4, qPrintable(QStringLiteral("place %1 holds %2").arg(i).arg(k)));
-        const QString expected = k ? drv::get<forms::Picture>(ex, QStringLiteral("Image1(%1)").arg(k))->Source()
-                                   : QString();
+        const QString expected =
+            k ? drv::get<forms::Picture>(ex, QStringLiteral("Image1(%1)").arg(k))->Source() : QString();
         QCOMPARE(place->Source(), expected);
         QCOMPARE(place->BorderStyle(), k == 0);
         QCOMPARE(QSize(place->Width(), place->Height()), k ? kChromosomeSize[k] : kEmptyPlace);

@@ -27,7 +27,8 @@ void perform(const forms::Form& ex, const QStringList& steps) {
         const QString source = QStringLiteral("couleur(%1)").arg(s.section('>', 0, 0));
         const QString target = s.section('>', 1);
         if (target.contains(','))
-            drv::dragTo(ex, source, QPoint(target.section(',', 0, 0).toInt(), target.section(',', 1).toInt()) / 15);
+            drv::dragTo(ex, source,
+                        QPoint(target.section(',', 0, 0).toInt(), target.section(',', 1).toInt()) / 15);
         else
             drv::drag(ex, source, QStringLiteral("perso(%1)").arg(target.toInt() - 1));
         if (QTest::currentTestFailed()) return;
@@ -145,7 +146,8 @@ void TestExercice19::dragShowsThePaletteUnderThePointer() {
     drv::checkNamesUnique(ex);
     auto* token = drv::get<forms::Picture>(ex, "couleur(4)");
     QWidget* window = ex.window();
-    const QPoint pointer = ex.canvas()->mapTo(window, drv::control(ex, "perso(5)")->widget()->geometry().center());
+    const QPoint pointer =
+        ex.canvas()->mapTo(window, drv::control(ex, "perso(5)")->widget()->geometry().center());
     QTest::mousePress(token, Qt::LeftButton, Qt::NoModifier, token->rect().center());
     QTest::mouseMove(token, token->mapFrom(window, pointer - QPoint(50, 20)));
     QTest::mouseMove(token, token->mapFrom(window, pointer));
@@ -192,10 +194,11 @@ void TestExercice19::correction() {
     QVERIFY(!drv::visible(ex, "imgfaux"));
     QVERIFY(!drv::visible(ex, "imgCorrection"));
     QCOMPARE(drv::text(ex, "lblInfo"), kCorrection);
-    QVERIFY(drv::text(ex, "Label11").startsWith(QStringLiteral("Rémi et son grand-père maternel sont daltoniens.")));
+    QVERIFY(drv::text(ex, "Label11")
+                .startsWith(QStringLiteral("Rémi et son grand-père maternel sont daltoniens.")));
     // The numbered copy in the expected colours, with its own pink; cadre(12) .. cadre(23) by person.
     const int copyOf[] = {14, 12, 16, 15, 18, 20, 19, 17, 23, 21, 22, 13};
-    const BgrColor copyFill[] = {kRed,   kGreen,  kOrange, kGreen, 0xE9BBEC, 0xE9BBEC,
+    const BgrColor copyFill[] = {kRed,    kGreen, kOrange, kGreen, 0xE9BBEC, 0xE9BBEC,
                                  kOrange, kGreen, kOrange, kRed,   kGreen,   kOrange};
     for (int n = 1; n <= 12; ++n) {
         const QString shape = QStringLiteral("cadre(%1)").arg(copyOf[n - 1]);
