@@ -77,6 +77,11 @@ QString u(const char* s) {
     return QString::fromUtf8(s);
 }
 
+// What a screen reader says of a place; a filled one adds the chromosome it holds.
+QString placeName(int place) {
+    return QStringLiteral("Place %1 du spermatozoïde").arg(place);
+}
+
 } // namespace
 
 Exercice18::Exercice18(const ExerciseInfo& info, ExerciseHost* host) : ExerciseScreen(info, host) {}
@@ -141,7 +146,7 @@ void Exercice18::buildContent() {
         make(img, "img", place)
             ->bordered()
             ->source(QString(), false)
-            ->describe(QStringLiteral("Place %1 du spermatozoïde").arg(place))
+            ->describe(placeName(place))
             ->drop([this, place](Control* src, int x, int y) { img_DragDrop(place, src, x, y); })
             ->at(kPlaceLeft[place], kPlaceTop, kPlaceWidth, kPlaceHeight);
     }
@@ -195,11 +200,13 @@ void Exercice18::img_DragDrop(int index, Control* source, int, int) {
     place->setPicture(Image1[k]);
     *numPlace(index) = k;
     place->bordered(false);
+    place->describe(placeName(index) + QStringLiteral(" : ") + Image1[k]->accessibleText());
 }
 
 void Exercice18::cmdEffacer_Click() {
     numPlace1 = numPlace2 = numPlace3 = numPlace4 = 0;
-    img.forEach([](int, Picture* place) {
+    img.forEach([](int index, Picture* place) {
+        place->describe(placeName(index));
         place->source(QString(), false);
         place->bordered();
         place->SetWidth(kPlaceWidth);

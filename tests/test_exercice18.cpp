@@ -55,6 +55,8 @@ void checkPlacesAgree(const Exercice18& ex) {
         const QString expected =
             k ? drv::get<forms::Picture>(ex, QStringLiteral("Image1(%1)").arg(k))->Source() : QString();
         QCOMPARE(place->Source(), expected);
+        // A screen reader hears the same as the pupil sees.
+        QCOMPARE(place->accessibleText().contains(QStringLiteral("Chromosome")), k != 0);
         QCOMPARE(place->BorderStyle(), k == 0);
         QCOMPARE(QSize(place->Width(), place->Height()), k ? kChromosomeSize[k] : kEmptyPlace);
         QCOMPARE(place->widget()->size(), QSize(place->Width(), place->Height()) / 15);
