@@ -103,9 +103,11 @@ std::array<ExerciseInfo, 21> buildTable() {
 
     t[18].titleLeft = 2250;
     t[18].titleWidth = 10755;
+    t[18].infoBox = "Shape10";
     t[19].rule = "Line35";
     t[19].titleLeft = 4395;
     t[19].titleWidth = 6465;
+    t[19].infoBox = "Shape10";
     t[20].numberLabel = "Label6";
     t[20].band = "Shape80";
     t[20].panel = "Shape79";

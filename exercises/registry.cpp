@@ -7,6 +7,8 @@
 #include "exercises/exercice15.h"
 #include "exercises/exercice17.h"
 #include "exercises/exercice2.h"
+#include "exercises/exercice18.h"
+#include "exercises/exercice19.h"
 #include "exercises/exercice20.h"
 #include "exercises/exercice3.h"
 #include "exercises/exercice5.h"
@@ -42,6 +44,8 @@ std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* 
     case 16: return screen<Exercice16>(n, host);
     case 15: return screen<Exercice15>(n, host);
     case 17: return screen<Exercice17>(n, host);
+    case 18: return screen<Exercice18>(n, host);
+    case 19: return screen<Exercice19>(n, host);
     case 20: return screen<Exercice20>(n, host);
     default: return screen<forms::ExerciseScreen>(n, host); // the chrome alone, until its content is written
     }

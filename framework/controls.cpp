@@ -343,8 +343,8 @@ Picture* Picture::button(const QString& word) {
     return this;
 }
 
-Picture* Picture::bordered() {
-    bordered_ = true;
+Picture* Picture::bordered(bool on) {
+    bordered_ = on;
     update();
     return this;
 }
@@ -375,13 +375,13 @@ void Picture::prerender() {
 }
 
 void Picture::paintOn(QPainter& p) {
-    if (source_.isEmpty()) return;
-    QSvgRenderer* r = renderer(source_);
-    if (!r) return;
-    const QSize s = r->defaultSize();
-    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
     const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
-    drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
+    // An empty bordered picture still shows its frame.
+    if (QSvgRenderer* r = source_.isEmpty() ? nullptr : renderer(source_)) {
+        const QSize s = r->defaultSize();
+        const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
+        drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
+    }
     if (!bordered_) return;
     const double W = width(), H = height();
     for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})

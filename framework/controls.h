@@ -209,7 +209,8 @@ public:
     // Draws the picture once off screen, so that its first showing costs nothing.
     void prerender();
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
-    Picture* bordered();
+    Picture* bordered(bool on = true);
+    bool BorderStyle() const { return bordered_; }
     void Place(int left, int top, int width, int height) override;
 
 protected:
