@@ -21,6 +21,9 @@ Usage: python3 tools/karyotype/karyotype.py [DESCRIPTION.json ...]
     sex_x         x in pixels of the centre of the sex groups, for a picture
                   whose sex chromosomes something on screen points at
                                                    [spread like the others]
+    sex_y         y in pixels of the middle of the last row, chromosomes and
+                  numbers, for a picture whose sex chromosomes something on
+                  screen rings                    [spaced like the others]
     rows          first and last autosome of each row; an empty last row []
                   leaves the sex groups a row of their own, its left part
                   free for captions the screen writes there
@@ -269,6 +272,8 @@ def render(d):
     shapes, uses, marks = {}, [], []
     y = row_gap
     for i, row in enumerate(rows):
+        if i == len(rows) - 1 and "sex_y" in d:
+            y = d["sex_y"] - ((tops[i] + bottoms[i]) * s + label_h) / 2
         cen_y, base = y + tops[i] * s, y + (tops[i] + bottoms[i]) * s
         lefts = xs(row, fit[i], i == len(rows) - 1)
         for item, x in zip(row, lefts):
