@@ -346,23 +346,25 @@ void Picture::paintEvent(QPaintEvent*) {
     paintOn(p);
 }
 
-void Picture::prerender() {
-    const qreal dpr = devicePixelRatioF();
-    QImage scratch(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    scratch.setDevicePixelRatio(dpr);
-    QPainter p(&scratch);
-    paintOn(p);
+QRectF Picture::target() const {
+    const QSize s = pictureSize(source_);
+    const QRectF box = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
+    const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
+    return box.adjusted(w, w, -w, -w);
+}
+
+std::function<bool()> Picture::preparation() const {
+    if (source_.isEmpty()) return {};
+    return preparePicture(source_, target().size(), devicePixelRatioF());
 }
 
 void Picture::paintOn(QPainter& p) {
     if (source_.isEmpty()) return;
     QSvgRenderer* r = renderer(source_);
     if (!r) return;
-    const QSize s = r->defaultSize();
-    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
-    const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
-    drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
+    drawPicture(p, *r, source_, target());
     if (!bordered_) return;
+    const double w = std::max(1.0, scale());
     const double W = width(), H = height();
     for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
         p.fillRect(edge, Qt::black);
