@@ -20,6 +20,8 @@ public:
         if (!option_) return;
         saved_ = option_->palette;
         option_->palette = style.shared(saved_);
+        // Equal palettes may stand in different groups (a disabled list draws from the disabled colours).
+        option_->palette.setCurrentColorGroup(saved_.currentColorGroup());
     }
     ~SharedPalette() {
         if (option_) option_->palette = saved_;
