@@ -4,6 +4,8 @@
 #include "framework/pictures.h"
 
 #include <QEvent>
+#include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -591,7 +593,12 @@ CommandButton* CommandButton::face(BgrColor c) {
 }
 
 CommandButton* CommandButton::picture(const QString& resource, int sizePx) {
-    setIcon(QIcon(resource));
+    // One icon per picture for the run: the toolkit keeps an icon's drawings under the icon's identity,
+    // so a new icon at every opening would leave a new set of drawings behind each time.
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(resource);
+    if (it == icons.end()) it = icons.insert(resource, QIcon(resource));
+    setIcon(*it);
     const int s = std::max(1, int(std::lround(sizePx * scale())));
     setIconSize(QSize(s, s));
     return this;

@@ -152,11 +152,6 @@ void Form::Show() {
     }
 }
 
-void Form::Prepare() {
-    for (auto& step : preparation())
-        while (step()) {}
-}
-
 std::vector<std::function<bool()>> Form::preparation() {
     std::vector<std::function<bool()>> steps;
     if (window_ || run().ended) return steps;
