@@ -114,6 +114,7 @@ public:
     Label* wrap();
     Label* autoSize();
     Label* click(std::function<void()> f);
+    bool reactsToMouse() const { return bool(onClick_); }
     QString accessibleText() const override { return caption_; }
     void Place(int left, int top, int width, int height) override;
 
@@ -203,6 +204,8 @@ public:
     // A picture button: clicked with the mouse, never focused, read out as a button.
     Picture* button(const QString& word);
     bool isButton() const { return button_; }
+    // Whether a click on it does anything.
+    bool reactsToMouse() const { return button_ || onClick_ || onMouseDown_; }
     // Draws the picture once off screen, so that its first showing costs nothing.
     void prerender();
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
