@@ -105,4 +105,63 @@ void checkSummaryPage(const QString& path, const forms::Form& s) {
             QVERIFY2(page.pixelColor(x, y) == Qt::white, "nothing printed where the print button stands");
 }
 
+namespace {
+
+// Where anything is drawn on the page.
+QRect inked(const QImage& page) {
+    QRect r;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 224) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+} // namespace
+
+namespace {
+
+// How far the picture drawn on one page is from the one on another, once both are brought to the same size:
+// 0 for the same picture, 1 for its negative.
+double difference(const QImage& page, const QImage& expected) {
+    const QRect ink = inked(page), expectedInk = inked(expected);
+    if (ink.isEmpty() || expectedInk.isEmpty()) return 1;
+    const QImage a = page.copy(ink).scaled(expectedInk.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage b = expected.copy(expectedInk);
+    double sum = 0;
+    for (int y = 0; y < b.height(); ++y)
+        for (int x = 0; x < b.width(); ++x) sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+    return sum / (255.0 * b.width() * b.height());
+}
+
+} // namespace
+
+void checkSamePicture(const QString& path, const QString& reference) {
+    QImage page = picture(path);
+    const QImage expected = picture(reference);
+    QVERIFY(!page.isNull() && !expected.isNull());
+    QVERIFY2(expected.width() > expected.height(), "a wide window is printed across the page");
+    // A queue may turn the sheet instead of the page: the picture is then read turned back.
+    if (page.height() > page.width()) {
+        const QImage left = page.transformed(QTransform().rotate(-90)), right = page.transformed(QTransform().rotate(90));
+        page = difference(left, expected) < difference(right, expected) ? left : right;
+    }
+    const QRect ink = inked(page), expectedInk = inked(expected);
+    QVERIFY(!ink.isEmpty());
+    QVERIFY2(page.rect().adjusted(2, 2, -2, -2).contains(ink), "the picture stays within the sheet");
+    QVERIFY2(std::max(double(ink.width()) / page.width(), double(ink.height()) / page.height()) > 0.75,
+             "the picture fills the sheet along one side");
+    // Proportions kept, and as large as the page allows, give or take the printer's margins.
+    const double ratio = double(ink.width()) / ink.height();
+    const double expectedRatio = double(expectedInk.width()) / expectedInk.height();
+    QVERIFY2(std::abs(ratio / expectedRatio - 1) < 0.03,
+             qPrintable(QStringLiteral("proportions %1 against %2").arg(ratio).arg(expectedRatio)));
+    const double size = double(ink.width()) / expectedInk.width();
+    QVERIFY2(size > 0.85 && size < 1.1, qPrintable(QStringLiteral("drawn %1 times as large").arg(size)));
+    const QPointF offCentre = QRectF(ink).center() - QPointF(page.width(), page.height()) / 2;
+    const QPointF expectedOffCentre = QRectF(expectedInk).center() - QPointF(expected.width(), expected.height()) / 2;
+    QVERIFY2((offCentre - expectedOffCentre).manhattanLength() < 0.03 * page.width(), "placed as the reference is");
+    const double d = difference(page, expected);
+    QVERIFY2(d < 0.06, qPrintable(QStringLiteral("the pictures differ by %1").arg(d)));
+}
+
 } // namespace pdf

@@ -32,4 +32,8 @@ QImage picture(const QString& path);
 // scaled to fit with its proportions kept, and centred.
 void checkSummaryPage(const QString& path, const forms::Form& summary);
 
+// For a PDF whose text a print queue has turned into shapes: its page must show the same picture as the
+// reference PDF, in the same proportions, fitted to the page and centred.
+void checkSamePicture(const QString& path, const QString& reference);
+
 } // namespace pdf
