@@ -267,11 +267,11 @@ void BloodGroupScreen::loadContent() {
 }
 
 int BloodGroupScreen::centredLeft(const Frame& frame) const {
-    // The window fills the display and the design stands in its middle: the window's centre lies half its
-    // width, less the margin on the design's left, from the design's left edge. Measured in design units,
-    // so that it holds at any scale.
+    // The window fills the display and the 1024 x 768 frame the design starts in stands in its middle: the
+    // window's centre lies half its width, less the margin on the frame's left, from the design's left edge.
+    // Measured in design units, so that it holds at any scale.
     const double window = display().width() * twipsPerPixel() / scale();
-    const double margin = std::max(0.0, (window - info().clientWidth) / 2);
+    const double margin = std::max(0.0, (window - kDesignDisplayWidth * twipsPerPixel()) / 2);
     return int(std::lround(window / 2 - margin - frame.Width() / 2.0));
 }
 

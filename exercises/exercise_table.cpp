@@ -86,10 +86,12 @@ std::array<ExerciseInfo, 21> buildTable() {
     t[15].panelRect.setHeight(8415);
     t[15].titleLeft = 3435;
     t[15].titleWidth = 8385;
+    t[15].infoBox = "Shape10";
     t[16].panelRect.setHeight(10095);
     t[16].titleLabel = "lblTitre";
     t[16].titleLeft = 3945;
     t[16].titleWidth = 7365;
+    t[16].infoBox = "Shape10";
 
     ExerciseInfo& e17 = t[17];
     e17.keepsCrossOnCorrection = true;
@@ -101,9 +103,11 @@ std::array<ExerciseInfo, 21> buildTable() {
 
     t[18].titleLeft = 2250;
     t[18].titleWidth = 10755;
+    t[18].infoBox = "Shape10";
     t[19].rule = "Line35";
     t[19].titleLeft = 4395;
     t[19].titleWidth = 6465;
+    t[19].infoBox = "Shape10";
     t[20].numberLabel = "Label6";
     t[20].band = "Shape80";
     t[20].panel = "Shape79";

@@ -3,5 +3,5 @@
 
 #include <memory>
 
-// The screen of exercise N, reporting to the given host.
+// The screen of exercise N (1 to 20), reporting to the given host.
 std::unique_ptr<forms::ExerciseScreen> makeExercise(int n, forms::ExerciseHost* host);

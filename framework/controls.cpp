@@ -130,6 +130,12 @@ Label* Label::autoSize() {
     return this;
 }
 
+Label* Label::bordered() {
+    bordered_ = true;
+    update();
+    return this;
+}
+
 Label* Label::click(std::function<void()> f) {
     onClick_ = std::move(f);
     return this;
@@ -154,10 +160,13 @@ void Label::fit() {
         }
         return;
     }
-    if (wraps()) return;
     // A one-line caption a little wider than its design box (the stand-in fonts are not all the same
     // width as the originals) overflows on the side its alignment leaves free rather than losing letters.
     QRect r = pxRect(Left(), Top(), Width(), Height());
+    if (wraps()) {
+        setGeometry(r); // a caption that grew past the allowance keeps to its box again
+        return;
+    }
     const int extra = fm.horizontalAdvance(caption_) + 1 - r.width();
     if (extra > 0) {
         if (align_ == Align::Centre) r.adjust(-extra / 2, 0, extra - extra / 2, 0);
@@ -169,8 +178,13 @@ void Label::fit() {
 
 bool Label::wraps() const {
     // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
-    // its last word to an invisible second line.
-    return wrap_ || pxRect(Left(), Top(), Width(), Height()).height() >= 1.8 * QFontMetrics(QWidget::font()).lineSpacing();
+    // its last word to an invisible second line...
+    const QFontMetrics fm(QWidget::font());
+    const QRect box = pxRect(Left(), Top(), Width(), Height());
+    if (wrap_ || box.height() >= 1.8 * fm.lineSpacing()) return true;
+    // ...unless its caption is far wider than the stand-in fonts can explain (they add a letter or two):
+    // such a caption was cut short on purpose and shows only the words that fit.
+    return !autoSize_ && fm.horizontalAdvance(caption_) > 1.25 * box.width();
 }
 
 void Label::paintEvent(QPaintEvent*) {
@@ -180,6 +194,12 @@ void Label::paintEvent(QPaintEvent*) {
     // The platform greys out disabled captions.
     p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
     p.drawText(rect(), int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), caption_);
+    if (bordered_) {
+        const double w = std::max(1.0, scale());
+        const double W = width(), H = height();
+        for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
+            p.fillRect(edge, Qt::black);
+    }
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {
@@ -323,8 +343,8 @@ Picture* Picture::button(const QString& word) {
     return this;
 }
 
-Picture* Picture::bordered() {
-    bordered_ = true;
+Picture* Picture::bordered(bool on) {
+    bordered_ = on;
     update();
     return this;
 }
@@ -355,13 +375,13 @@ void Picture::prerender() {
 }
 
 void Picture::paintOn(QPainter& p) {
-    if (source_.isEmpty()) return;
-    QSvgRenderer* r = renderer(source_);
-    if (!r) return;
-    const QSize s = r->defaultSize();
-    const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
     const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
-    drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
+    // An empty bordered picture still shows its frame.
+    if (QSvgRenderer* r = source_.isEmpty() ? nullptr : renderer(source_)) {
+        const QSize s = r->defaultSize();
+        const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
+        drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
+    }
     if (!bordered_) return;
     const double W = width(), H = height();
     for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})

@@ -113,6 +113,8 @@ public:
     Label* align(Align a);
     Label* wrap();
     Label* autoSize();
+    // A fixed single border: a thin black frame round the label.
+    Label* bordered();
     Label* click(std::function<void()> f);
     bool reactsToMouse() const { return bool(onClick_); }
     QString accessibleText() const override { return caption_; }
@@ -133,6 +135,7 @@ private:
     Align align_ = Align::Left;
     bool wrap_ = false;
     bool autoSize_ = false;
+    bool bordered_ = false;
     FontDef fontDef_;
     std::function<void()> onClick_;
 };
@@ -209,7 +212,8 @@ public:
     // Draws the picture once off screen, so that its first showing costs nothing.
     void prerender();
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
-    Picture* bordered();
+    Picture* bordered(bool on = true);
+    bool BorderStyle() const { return bordered_; }
     void Place(int left, int top, int width, int height) override;
 
 protected:
@@ -279,6 +283,10 @@ public:
     void setValue(int v);
     bool windowed() const override { return true; }
     QString accessibleText() const override { return text(); }
+
+protected:
+    // The whole box of the control answers the mouse, not only the small square: a pupil aims at the box.
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
 
 private:
     std::function<void()> onClick_;

@@ -147,8 +147,12 @@ void FormWindow::place() {
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (design_.style == WindowStyle::BorderlessMaximised) {
-        // The design, at the run's scale, stands in the middle of the screen.
-        canvas_->move(std::max(0, (width() - canvas_->width()) / 2), std::max(0, (height() - canvas_->height()) / 2));
+        // The 1024 x 768 frame every screen was drawn for, at the run's scale, stands in the middle of the
+        // screen and the design starts at its corner: on a 1024 x 768 display each control is at its design
+        // pixel, and on any display every screen lines up with every other.
+        const QSize frame =
+            pxRect(0, 0, int(kDesignDisplayWidth * twipsPerPixel()), int(kDesignDisplayHeight * twipsPerPixel())).size();
+        canvas_->move(std::max(0, (width() - frame.width()) / 2), std::max(0, (height() - frame.height()) / 2));
     } else {
         canvas_->move(0, 0);
     }

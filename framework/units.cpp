@@ -21,12 +21,12 @@ BgrColor fromQColor(const QColor& c) {
 QRect display() {
     if (g_display) return *g_display;
     if (QScreen* s = QGuiApplication::primaryScreen()) return s->availableGeometry();
-    return QRect(0, 0, 1024, 768);
+    return QRect(0, 0, kDesignDisplayWidth, kDesignDisplayHeight);
 }
 
 double scaleFor(const QSize& area) {
     if (area.isEmpty()) return 1.0;
-    return std::min(area.width() / 1024.0, area.height() / 768.0);
+    return std::min(area.width() / double(kDesignDisplayWidth), area.height() / double(kDesignDisplayHeight));
 }
 
 double scale() {

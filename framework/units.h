@@ -14,6 +14,10 @@ using BgrColor = std::uint32_t;
 QColor toQColor(BgrColor c);
 BgrColor fromQColor(const QColor& c);
 
+// The display every screen was drawn for, in pixels; at any other size its frame is scaled and centred.
+inline constexpr int kDesignDisplayWidth = 1024;
+inline constexpr int kDesignDisplayHeight = 768;
+
 // The one scale of the run: 1 on a 1024 x 768 display.
 double scale();
 void setScale(double s);

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 
 using namespace forms;
 
@@ -238,5 +239,12 @@ BgrColor foreColor(const Form& f, const QString& name) {
 }
 
 QWidget* focused(const Form& f) { return f.window() ? f.window()->focusWidget() : nullptr; }
+
+void snapIfAsked(const Form& f, const QString& name) {
+    const QString dir = qEnvironmentVariable("MORVELLE_SHOTS");
+    if (dir.isEmpty() || !f.window()) return;
+    QDir().mkpath(dir);
+    f.window()->grab().save(QDir(dir).filePath(name + QStringLiteral(".png")));
+}
 
 } // namespace drv

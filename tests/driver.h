@@ -73,5 +73,8 @@ forms::BgrColor fill(const forms::Form& f, const QString& name);
 forms::BgrColor foreColor(const forms::Form& f, const QString& name);
 // The control that has the keyboard focus in the screen's window.
 QWidget* focused(const forms::Form& f);
+// With MORVELLE_SHOTS set to a folder, saves the screen there as NAME.png: the states only a pupil's mouse
+// reaches, which the screenshot tool does not render, to look at.
+void snapIfAsked(const forms::Form& f, const QString& name);
 
 } // namespace drv

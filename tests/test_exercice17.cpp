@@ -3,8 +3,6 @@
 #include "framework/dragdrop.h"
 #include "tests/driver.h"
 
-#include <QDir>
-
 using forms::BgrColor;
 
 namespace {
@@ -59,14 +57,6 @@ int viewed(const forms::Form& ex) {
     for (int k = 1; k <= 3; ++k)
         if (drv::visible(ex, QStringLiteral("img%1").arg(k))) shown = k, ++count;
     return count == 1 ? shown : -1;
-}
-
-// With MORVELLE_SHOTS set to a folder, the states only a pupil's mouse reaches are saved there to look at.
-void snapIfAsked(const forms::Form& ex, const QString& name) {
-    const QString dir = qEnvironmentVariable("MORVELLE_SHOTS");
-    if (dir.isEmpty() || !ex.window()) return;
-    QDir().mkpath(dir);
-    ex.window()->grab().save(QDir(dir).filePath(name + ".png"));
 }
 
 const QStringList kRightDrops = {"drag imgCaryo(3) imgCellule(3)", "drag imgCaryo(2) imgCellule(2)",
@@ -167,7 +157,7 @@ void TestExercice17::viewer() {
     drv::pick(ex, "cb1", "féminin");
     performAll(ex, steps);
     QCOMPARE(viewed(ex), shown);
-    snapIfAsked(ex, QStringLiteral("Exercice17_caryotype%1").arg(shown));
+    drv::snapIfAsked(ex, QStringLiteral("Exercice17_caryotype%1").arg(shown));
     // Viewing answers nothing.
     QCOMPARE(drv::text(ex, "cb1"), QStringLiteral("féminin"));
     if (!steps.join(' ').contains("drag")) {
@@ -194,7 +184,7 @@ void TestExercice17::dragShowsTheCardUnderThePointer() {
     QCOMPARE(card->geometry().topLeft() + QPoint(16, 16),
              ex.canvas()->mapTo(window, over)); // centred on the pointer
     QCOMPARE(viewed(ex), 0);                    // dragging is not viewing
-    snapIfAsked(ex, "Exercice17_glisser");
+    drv::snapIfAsked(ex, "Exercice17_glisser");
 
     QTest::mouseRelease(tag, Qt::LeftButton, Qt::NoModifier,
                         tag->mapFrom(window, ex.canvas()->mapTo(window, over)));
@@ -266,7 +256,7 @@ void TestExercice17::correction() {
     auto& ex = run.open(17);
     performAll(ex, {"drag imgCaryo(1) imgCellule(2)", "drag imgCaryo(1) imgCellule(3)", "type Masculin"});
     drv::click(ex, "imgValidation");
-    snapIfAsked(ex, "Exercice17_echec_reponses");
+    drv::snapIfAsked(ex, "Exercice17_echec_reponses");
     drv::click(ex, "imgCorrection");
 
     QCOMPARE(drv::fill(ex, "rond1"), kGreen);

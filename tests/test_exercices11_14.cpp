@@ -130,6 +130,23 @@ void TestExercices11To14::verdicts_data() {
     QTest::newRow("14 second daughter's group O") << 14 << rightWith(14, {"cbF2groupe=O"}) << false;
     QTest::newRow("14 mother's upper list ?") << 14 << rightWith(14, {"cbMAl2=?"}) << false;
     QTest::newRow("14 daughter's allele 1 unchosen") << 14 << rightWith(14, {"cbF1Al1="}) << false;
+
+    // A person's two alleles may be given in either order: every right answer with one person's pair turned
+    // round is right too.
+    for (int n = 11; n <= 14; ++n) {
+        const QStringList right = rightWith(n, {});
+        for (const QString& p : kPersons) {
+            auto chosen = [&](const QString& list) {
+                for (const QString& a : right)
+                    if (a.startsWith(list + "=")) return a.mid(list.size() + 1);
+                return QString();
+            };
+            const QString a1 = chosen(allele1(p)), a2 = chosen(allele2(p));
+            if (a1 == a2) continue;
+            QTest::addRow("%d %s's alleles the other way round", n, qPrintable(p))
+                << n << rightWith(n, {allele1(p) + "=" + a2, allele2(p) + "=" + a1}) << true;
+        }
+    }
 }
 
 void TestExercices11To14::verdicts() {

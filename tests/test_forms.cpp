@@ -43,6 +43,8 @@ protected:
 };
 
 QPoint centreOf(QWidget* w, QWidget* canvas) { return w->mapTo(canvas, w->rect().center()); }
+// Where a control stands in its window's client area, as positions are given.
+QRect inClientArea(QWidget* w) { return QRect(w->mapTo(w->window(), QPoint()), w->size()); }
 
 } // namespace
 
@@ -56,6 +58,8 @@ private slots:
     void scaleFollowsDisplay_data();
     void scaleFollowsDisplay();
     void geometryAtScaleOne();
+    void checkBoxAnswersOnItsWholeBox_data();
+    void checkBoxAnswersOnItsWholeBox();
     void windowedControlsStandInFront();
     void dropOnTarget_data();
     void dropOnTarget();
@@ -67,6 +71,8 @@ private slots:
     void accessibleNamesAndRoles();
     void runEndsWhenLastScreenUnloads();
     void picturesAreValid();
+    void oneLineCaptions_data();
+    void oneLineCaptions();
 };
 
 void TestForms::colours_data() {
@@ -121,11 +127,20 @@ void TestForms::scaleFollowsDisplay() {
     QCOMPARE(forms::scale(), scale);
     run.toHome();
     Form& home = run.nav().accueil;
-    // The design fills the screen and stands in its middle; fonts and lines follow the same scale.
+    // The 1024 x 768 frame the screens were drawn for, scaled, stands in the middle of the screen, and every
+    // design starts at its corner, so the home screen and the exercises line up; fonts and lines follow the
+    // same scale.
     QCOMPARE(home.window()->geometry(), area);
-    QWidget* canvas = home.canvas();
-    QCOMPARE(canvas->width(), px(15270));
-    QVERIFY(qAbs(canvas->geometry().center().x() - area.width() / 2) <= 1);
+    const QPoint corner((area.width() - qRound(1024 * scale)) / 2, (area.height() - qRound(768 * scale)) / 2);
+    QCOMPARE(home.canvas()->pos(), corner);
+    QCOMPARE(home.canvas()->width(), px(15270));
+    for (int n : {1, 7, 20}) {
+        ExerciseScreen& ex = run.open(n);
+        QCOMPARE(ex.window()->geometry(), area);
+        QCOMPARE(ex.canvas()->pos(), corner);
+        ex.imgAbandon_Click();
+        drv::settle();
+    }
     QCOMPARE(drv::get<Label>(home, "lblTitre2")->QWidget::font().pixelSize(), qRound(29 * scale));
     // So do the parts the toolkit draws itself, such as the check boxes' squares.
     std::unique_ptr<QStyle> plain(QStyleFactory::create("Fusion"));
@@ -143,12 +158,35 @@ void TestForms::geometryAtScaleOne() {
     };
     for (const Expect& e : {Expect{"imgValidation", {240, 1680, 1710, 495}}, Expect{"imgAbandon", {14640, 120, 390, 405}},
                             Expect{"imgfaux", {2400, 3600, 435, 435}}, Expect{"lblInfo", {360, 3840, 2175, 1935}}}) {
-        QWidget* w = drv::control(ex, e.name)->widget();
-        QCOMPARE(w->geometry(), QRect(e.tw.x() / 15, e.tw.y() / 15, e.tw.width() / 15, e.tw.height() / 15));
+        QCOMPARE(inClientArea(drv::control(ex, e.name)->widget()),
+                 QRect(e.tw.x() / 15, e.tw.y() / 15, e.tw.width() / 15, e.tw.height() / 15));
     }
+    // The home screen's boxes stand in their frame, which stands at its own design place.
     Form& home = run.nav().accueil;
-    QCOMPARE(drv::control(home, "chkExo12")->widget()->geometry(), QRect(784, 24 + 56, 25, 25));
-    QCOMPARE(drv::control(home, "imgFeuvert(19)")->widget()->geometry(), QRect(808, 16 + 9 * 56, 32, 32));
+    const QPoint frame2(85, 136); // (1268, 2040) twips
+    QCOMPARE(inClientArea(drv::control(home, "Frame2")->widget()).topLeft(), frame2);
+    QCOMPARE(inClientArea(drv::control(home, "chkExo12")->widget()), QRect(frame2 + QPoint(784, 24 + 56), QSize(25, 25)));
+    QCOMPARE(inClientArea(drv::control(home, "imgFeuvert(19)")->widget()),
+             QRect(frame2 + QPoint(808, 16 + 9 * 56), QSize(32, 32)));
+}
+
+void TestForms::checkBoxAnswersOnItsWholeBox_data() {
+    QTest::addColumn<QPoint>("corner"); // in the box's pixels; the box is 25 x 25
+    QTest::newRow("top left") << QPoint(0, 0);
+    QTest::newRow("top right") << QPoint(24, 0);
+    QTest::newRow("bottom left") << QPoint(0, 24);
+    QTest::newRow("bottom right") << QPoint(24, 24);
+}
+
+void TestForms::checkBoxAnswersOnItsWholeBox() {
+    QFETCH(QPoint, corner);
+    drv::Run run;
+    run.toHome();
+    QWidget* box = drv::control(run.nav().accueil, "chkExo20")->widget();
+    QTest::mouseClick(box, Qt::LeftButton, {}, corner);
+    drv::settle();
+    QCOMPARE(drv::get<CheckBox>(run.nav().accueil, "chkExo20")->Value(), 1);
+    QVERIFY(run.exercise(20).loaded());
 }
 
 void TestForms::windowedControlsStandInFront() {
@@ -343,6 +381,36 @@ void TestForms::picturesAreValid() {
         ++seen;
     }
     QVERIFY(seen > 0);
+}
+
+void TestForms::oneLineCaptions_data() {
+    QTest::addColumn<double>("boxShare"); // the box's width, as a share of the caption's
+    QTest::addColumn<bool>("runsPast");
+    QTest::newRow("room to spare") << 1.2 << false;
+    QTest::newRow("a letter short, as with a stand-in font") << 0.95 << true;
+    QTest::newRow("cut short by design") << 0.55 << false;
+}
+
+void TestForms::oneLineCaptions() {
+    // A one-line caption a little too wide shows whole; one far too wide shows only what its box holds.
+    QFETCH(double, boxShare);
+    QFETCH(bool, runsPast);
+    drv::Run run;
+    QWidget host;
+    auto* label = new Label(&host);
+    const QString caption = QStringLiteral("préalable des chromosomes permettant ainsi la ");
+    label->font({QStringLiteral("Arial"), 9.75, Weight::Bold})->setCaption(caption);
+    const int textPx = QFontMetrics(label->QWidget::font()).horizontalAdvance(caption);
+    const int boxTw = int(textPx * boxShare) * 15;
+    label->at(1500, 1500, boxTw, 255);
+    const QRect box(100, 100, boxTw / 15, 17);
+    QCOMPARE(label->geometry().topLeft(), box.topLeft());
+    QCOMPARE(label->geometry().height(), box.height());
+    if (runsPast) QVERIFY(label->geometry().width() > textPx);
+    else QCOMPARE(label->geometry().width(), box.width());
+    // A new caption is judged afresh.
+    label->setCaption(QStringLiteral("la"));
+    QCOMPARE(label->geometry(), box);
 }
 
 QTEST_MAIN(TestForms)

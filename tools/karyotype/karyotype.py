@@ -7,7 +7,10 @@ Usage: python3 tools/karyotype/karyotype.py [DESCRIPTION.json ...]
     output        "ex17/caryotype1.svg"
     title         text of the SVG <title>
     width, height picture size in pixels
-    background    "#RRGGBB"                                   ["#FFFFFF"]
+    style         "drawn" (tinted drawing), "sheet" (black on white) or
+                  "photo" (a banded micrograph: grey chromosomes lying a
+                  little askew on a pale, unevenly lit slide)       ["drawn"]
+    background    "#RRGGBB"                           [the style's own]
     copies        copies of each autosome 1..22: 2 diploid, 1 haploid   [2]
     extra         autosomes added on top, e.g. [21] for a trisomy 21      [[]]
     sex           groups at the bottom right, each a string whose letters
@@ -15,16 +18,26 @@ Usage: python3 tools/karyotype/karyotype.py [DESCRIPTION.json ...]
     layout_sex    the sex groups the scale and rows are worked out for, so
                   that pictures differing only in them draw every other
                   chromosome alike: ["X"] on a picture of 22 + Y     [sex]
+    sex_x         x in pixels of the centre of the sex groups, for a picture
+                  whose sex chromosomes something on screen points at
+                                                   [spread like the others]
     rows          first and last autosome of each row  [[1,5],[6,12],[13,18],[19,22]]
     scale_bar     true draws a 10 µm bar at the bottom left              [false]
     satellites    true draws the satellites of the acrocentrics          [false]
+    label_size    font size of the numbers, in pixels                    [10]
     label_colours {"X": "#D61010"}: colour of some labels               [{}]
-    colours       overrides of {"body", "edge", "band", "outline", "text"};
-                  a black-and-white sheet: body "#FFFFFF", edge "#D8D8D8",
-                  band and outline "#000000"
+    ring          {"group": "9", "colour": "#D61010", "arrow": true}: a ring
+                  around one group and, with arrow, an arrow from it to the
+                  right edge (room for it is kept at the end of its row)
+    seed          varies the tilts and lengths of a photo             [1]
+    covered       {"right": 18, "bottom": 10}: pixels along the right and
+                  bottom edges that the screen hides or writes over; the
+                  chromosomes and the arrow keep out of them     [nothing]
+    colours       overrides of {"body", "edge", "band", "outline", "text"}
 """
 import json
 import math
+import random
 import sys
 from xml.sax.saxutils import escape
 from pathlib import Path
@@ -33,11 +46,6 @@ HERE = Path(__file__).resolve().parent
 ASSETS = HERE.parent.parent / "assets"
 FONT = "Liberation Sans"
 
-# name: (length, share of the length in the short arm p, G bands of p from its
-# tip to the centromere, G bands of q from the centromere to its tip).
-# Lengths only keep the textbook order (1 longest,
-# 21 shortest); the bands are a simplified ideogram: '.' pale, ':' grey,
-# '#' dark, each arm's characters spread evenly along it.
 CHROMOSOMES = {
     "1": (8.4, .48, "..:.#.#.#.#..", "##..#.#.##.#:#."),
     "2": (8.0, .39, "..#.#.#.##.#..", ".#.#.##.#.#.##.#.."),
@@ -70,14 +78,23 @@ CHROMATID = 0.56      # width of one chromatid, in the unit of the lengths
 ARM_GAP = 0.08        # sister chromatids separate along the arms, touch at the centromere
 WIDTH = 2 * CHROMATID + ARM_GAP
 PAIR_GAP = 0.35       # between homologues
+PHOTO_PAIR_GAP = 0.8  # room for homologues lying askew
 GROUP_GAP = 0.9       # least room between two numbered groups
 UM = 8.4 / 10         # a metaphase chromosome 1 spans about 10 µm
-LABEL = 12            # pixels under each row for the numbers
+ARROW = 3.2           # room an arrow takes at the end of its row
 MIN_GAP = 4           # pixels between rows and at the picture's edges
 SATELLITE = 0.55      # height a satellite adds above an acrocentric
+TOLERANCE = 0.12      # pixels an outline may stray to save points
 
-STYLE = {"body": "#9A8CB6", "edge": "#6E5E90", "band": "#34264E",
-         "outline": "#2A1F3D", "text": "#1A1A1A"}
+STYLES = {
+    "drawn": {"body": "#9A8CB6", "edge": "#6E5E90", "band": "#34264E",
+              "outline": "#2A1F3D", "text": "#1A1A1A", "background": "#FFFFFF"},
+    "sheet": {"body": "#FFFFFF", "edge": "#D8D8D8", "band": "#000000",
+              "outline": "#000000", "text": "#000000", "background": "#FFFFFF"},
+    # a micrograph: no drawn outline, soft grey bodies, dark Giemsa bands
+    "photo": {"body": "#A7A2A6", "edge": "#6C666E", "band": "#241E28",
+              "outline": "#3C3540", "text": "#2E2E2E", "background": "#EEEBE3"},
+}
 
 
 def num(v):
@@ -100,24 +117,37 @@ def edges(y, length, cen, w):
 def heights(y0, y1, length, w):
     """Sample heights, denser at the tips where the outline bends fastest."""
     ys = {y0, y1}
-    n = max(2, int(y1 - y0))
+    n = max(2, int(2 * (y1 - y0)))
     ys.update(y0 + (y1 - y0) * i / n for i in range(n))
     r = w / 2
-    for i in range(1, 5):
-        e = r * (1 - math.cos(math.pi / 2 * i / 5))
+    for i in range(1, 8):
+        e = r * (1 - math.cos(math.pi / 2 * i / 8))
         ys.update(y for y in (e, length - e) if y0 < y < y1)
     return sorted(ys)
 
 
+def simplify(pts):
+    """Drop the points a straight line through their neighbours passes close to."""
+    if len(pts) < 3:
+        return pts
+    (ax, ay), (bx, by) = pts[0], pts[-1]
+    dx, dy = bx - ax, by - ay
+    norm = math.hypot(dx, dy) or 1.0
+    far, at = 0.0, 0
+    for i in range(1, len(pts) - 1):
+        d = abs(dy * (pts[i][0] - ax) - dx * (pts[i][1] - ay)) / norm
+        if d > far:
+            far, at = d, i
+    if far <= TOLERANCE:
+        return [pts[0], pts[-1]]
+    return simplify(pts[:at + 1])[:-1] + simplify(pts[at:])
+
+
 def outline(y0, y1, length, cen, w, side):
     ys = heights(y0, y1, length, w)
-    pts = [(side * edges(y, length, cen, w)[1], y) for y in ys]
-    pts += [(side * edges(y, length, cen, w)[0], y) for y in reversed(ys)]
-    pts = [(num(x), num(y)) for x, y in pts]
-    # straight runs of the sides need only their ends
-    pts = [pt for i, pt in enumerate(pts) if not 0 < i < len(pts) - 1
-           or not pts[i - 1][0] == pt[0] == pts[i + 1][0]]
-    return "M" + " ".join(f"{x},{y}" for x, y in pts) + "Z"
+    outer = simplify([(side * edges(y, length, cen, w)[1], y) for y in ys])
+    inner = simplify([(side * edges(y, length, cen, w)[0], y) for y in reversed(ys)])
+    return "M" + " ".join(f"{num(x)},{num(y)}" for x, y in outer + inner) + "Z"
 
 
 def bands(p, q, cen, length):
@@ -136,20 +166,19 @@ def bands(p, q, cen, length):
     return out
 
 
-def chromosome(name, s, style, satellites):
+def chromosome(name, s, style, satellites, photo):
     """SVG for one chromosome, top of its p arm at y=0, centred on x=0."""
     rel, ci, p, q = CHROMOSOMES[name]
     length, w = rel * s, CHROMATID * s
     cen = ci * length
-    pieces = []
+    # a micrograph shows no ink line, only a darker rim
+    stroke = (f'stroke="{style["outline"]}" stroke-width="0.6" stroke-opacity="0.55"' if photo
+              else f'stroke="{style["outline"]}" stroke-width="0.5"')
+    pieces, stripes = [], {}
     for side in (-1, 1):
-        body = outline(0, length, length, cen, w, side)
-        pieces.append(f'<path d="{body}" fill="url(#body)"/>')
+        pieces.append(f'<path d="{outline(0, length, length, cen, w, side)}" fill="url(#body)" {stroke}/>')
         for a, b, o in bands(p, q, cen, length):
-            pieces.append(f'<path d="{outline(a, b, length, cen, w, side)}" '
-                          f'fill="{style["band"]}" fill-opacity="{o}"/>')
-        pieces.append(f'<path d="{body}" fill="none" stroke="{style["outline"]}" '
-                      f'stroke-width="0.5"/>')
+            stripes.setdefault(o, []).append(outline(a, b, length, cen, w, side))
         if satellites and name in ACROCENTRIC:
             m, r = side * sum(edges(0.01, length, cen, w)) / 2, 0.3 * w
             top = -SATELLITE * s
@@ -157,69 +186,126 @@ def chromosome(name, s, style, satellites):
                           f'stroke="{style["outline"]}" stroke-width="0.4"/>'
                           f'<circle cx="{num(m)}" cy="{num(top + r)}" r="{num(r)}" '
                           f'fill="{style["body"]}" stroke="{style["outline"]}" stroke-width="0.4"/>')
+    # one path per shade keeps the picture cheap to parse and draw
+    pieces += [f'<path d="{"".join(ds)}" fill="{style["band"]}" fill-opacity="{o}"/>'
+               for o, ds in stripes.items()]
     return "".join(pieces)
 
 
-def groups_of(d, sex_key="sex"):
-    """Rows of (label, chromosome names), sex chromosomes ending the last row."""
+def rows_of(d, sex_key):
+    """Rows of items: ("group", label, names), ("bar",) or ("arrow",)."""
     copies, extra = d.get("copies", 2), d.get("extra", [])
-    rows = [[(str(n), [str(n)] * (copies + extra.count(n))) for n in range(a, b + 1)]
-            for a, b in d.get("rows", [[1, 5], [6, 12], [13, 18], [19, 22]])]
-    rows[-1] += [(g, list(g)) for g in d.get(sex_key, d.get("sex", []))]
+    ring = d.get("ring", {})
+    rows = []
+    for a, b in d.get("rows", [[1, 5], [6, 12], [13, 18], [19, 22]]):
+        row = [("group", str(n), [str(n)] * (copies + extra.count(n))) for n in range(a, b + 1)]
+        if ring.get("arrow") and a <= int(ring["group"]) <= b:
+            row.append(("arrow",))
+        rows.append(row)
+    rows[-1] += [("group", g, list(g)) for g in d.get(sex_key, d.get("sex", []))]
+    if d.get("scale_bar"):
+        rows[-1].insert(0, ("bar",))
     return rows
+
+
+def group_width(names, pair_gap):
+    return len(names) * WIDTH + (len(names) - 1) * pair_gap
+
+
+def item_width(item, pair_gap):
+    return {"bar": 10 * UM, "arrow": ARROW}.get(item[0]) or group_width(item[2], pair_gap)
 
 
 def render(d):
     W, H = d["width"], d["height"]
-    style = {**STYLE, **d.get("colours", {})}
+    # the part of the picture left in sight, where everything is laid out
+    covered = d.get("covered", {})
+    FW, FH = W - covered.get("right", 0), H - covered.get("bottom", 0)
+    kind = d.get("style", "drawn")
+    photo = kind == "photo"
+    style = {**STYLES[kind], **d.get("colours", {})}
+    background = d.get("background", style["background"])
     sat = d.get("satellites", False)
-    rows = groups_of(d)
-    fit = groups_of(d, "layout_sex")
-    bar = 10 * UM if d.get("scale_bar") else 0
+    size = d.get("label_size", 10)
+    label_h = size + 2
+    rows, fit = rows_of(d, "sex"), rows_of(d, "layout_sex")
+    rnd = random.Random(d.get("seed", 1))
+    pair_gap = PHOTO_PAIR_GAP if photo else PAIR_GAP
 
     def p_arm(n):
         rel, ci = CHROMOSOMES[n][:2]
         return rel * ci + (SATELLITE if sat and n in ACROCENTRIC else 0)
 
-    def group_width(names):
-        return len(names) * WIDTH + (len(names) - 1) * PAIR_GAP
+    names = [[n for it in row if it[0] == "group" for n in it[2]] for row in fit]
+    tops = [max(map(p_arm, ns)) for ns in names]
+    bottoms = [max(CHROMOSOMES[n][0] * (1 - CHROMOSOMES[n][1]) for n in ns) for ns in names]
+    widths = [sum(item_width(it, pair_gap) for it in row) + GROUP_GAP * (len(row) + 1) for row in fit]
+    s = min((FH - len(rows) * label_h - (len(rows) + 1) * MIN_GAP) / (sum(tops) + sum(bottoms)),
+            FW / max(widths))
+    row_gap = (FH - len(rows) * label_h - s * (sum(tops) + sum(bottoms))) / (len(rows) + 1)
 
-    tops = [max(p_arm(n) for _, ns in row for n in ns) for row in fit]
-    bottoms = [max(CHROMOSOMES[n][0] * (1 - CHROMOSOMES[n][1]) for _, ns in row for n in ns)
-               for row in fit]
-    widths = [sum(group_width(ns) for _, ns in row) + GROUP_GAP * (len(row) + 1) for row in fit]
-    widths[-1] += bar + (GROUP_GAP if bar else 0)
-    s = min((H - len(rows) * LABEL - (len(rows) + 1) * MIN_GAP) / (sum(tops) + sum(bottoms)),
-            W / max(widths))
-    row_gap = (H - len(rows) * LABEL - s * (sum(tops) + sum(bottoms))) / (len(rows) + 1)
+    def xs(row, fit_row, last):
+        """Left x of each item: spread evenly, or the sex groups gathered at sex_x."""
+        ws = [item_width(it, pair_gap) * s for it in fit_row]
+        sex = len(d.get("sex", [])) if last and "sex_x" in d else 0
+        free = len(row) - sex
+        block = sum(ws[free:]) + GROUP_GAP * s * (sex - 1) if sex else 0
+        right = d["sex_x"] - block / 2 if sex else FW
+        gap = (right - sum(ws[:free])) / (free + 1)
+        out, x = [], gap
+        for w in ws[:free]:
+            out.append(x)
+            x += w + gap
+        x = right
+        for w in ws[free:]:
+            out.append(x)
+            x += w + GROUP_GAP * s
+        return out
 
-    shapes, uses = {}, []
+    shapes, uses, marks = {}, [], []
     y = row_gap
     for i, row in enumerate(rows):
         cen_y, base = y + tops[i] * s, y + (tops[i] + bottoms[i]) * s
-        lead = [("bar", None)] if bar and i == len(rows) - 1 else []
-        items = lead + row
-        used = sum(bar if ns is None else group_width(ns) for _, ns in lead + fit[i]) * s
-        gap = (W - used) / (len(lead + fit[i]) + 1)
-        x = gap
-        for label, names in items:
-            if names is None:
-                uses.append(scale_bar(x, x + bar * s, base, style))
-                x += bar * s + gap
+        lefts = xs(row, fit[i], i == len(rows) - 1)
+        for item, x in zip(row, lefts):
+            if item[0] == "bar":
+                uses.append(scale_bar(x, x + 10 * UM * s, base, label_h, style))
                 continue
-            gw = group_width(names) * s
-            for k, n in enumerate(names):
-                shapes.setdefault(n, chromosome(n, s, style, sat))
+            if item[0] == "arrow":
+                continue
+            _, label, ns = item
+            gw = group_width(ns, pair_gap) * s
+            for k, n in enumerate(ns):
+                shapes.setdefault(n, chromosome(n, s, style, sat, photo))
+                cx = x + s * (k * (WIDTH + pair_gap) + WIDTH / 2)
                 top = cen_y - CHROMOSOMES[n][0] * CHROMOSOMES[n][1] * s
-                uses.append(f'<use xlink:href="#c{n}" x="{num(x + s * (k * (WIDTH + PAIR_GAP) + WIDTH / 2))}" '
-                            f'y="{num(top)}"/>')
+                if photo:
+                    # homologues on a slide lie askew and condense a little unequally
+                    turn, stretch = rnd.uniform(-5, 5), rnd.uniform(0.94, 1.04)
+                    uses.append(f'<use xlink:href="#c{n}" transform="translate({num(cx)},{num(top)}) '
+                                f'rotate({num(turn)} 0 {num(cen_y - top)}) scale(1,{stretch:.2f})"/>')
+                else:
+                    uses.append(f'<use xlink:href="#c{n}" x="{num(cx)}" y="{num(top)}"/>')
             colour = d.get("label_colours", {}).get(label, style["text"])
-            uses.append(f'<text x="{num(x + gw / 2)}" y="{num(base + LABEL - 1.5)}" '
+            foot = base
+            if photo:   # the cut-out pairs stand on a pencil line, their number under it
+                foot = cen_y + max(CHROMOSOMES[n][0] * (1 - CHROMOSOMES[n][1]) for n in ns) * s + 2
+                uses.append(f'<path d="M{num(x - 1)},{num(foot)}h{num(gw + 2)}" '
+                            f'stroke="{style["text"]}" stroke-width="0.6"/>')
+            uses.append(f'<text x="{num(x + gw / 2)}" y="{num(foot + label_h - 1.5)}" '
                         f'fill="{colour}" text-anchor="middle">{escape(label)}</text>')
-            x += gw + gap
-        y = base + LABEL + row_gap
+            if d.get("ring", {}).get("group") == label:
+                marks.append(ring_mark(d["ring"], x, gw, y, base, FW, s))
+        y = base + label_h + row_gap
 
     defs = "".join(f'<g id="c{n}">{body}</g>' for n, body in shapes.items())
+    if photo:   # the microscope lights the middle of the field best
+        ground = ('<radialGradient id="ground" cx="0.5" cy="0.45" r="0.75">'
+                  f'<stop offset="0" stop-color="{background}"/>'
+                  f'<stop offset="1" stop-color="{shade(background, 0.86)}"/></radialGradient>')
+        fill = "url(#ground)"
+    else:
+        ground, fill = "", background
     return (
         '<?xml version="1.0" encoding="UTF-8"?>\n'
         f'<svg xmlns="http://www.w3.org/2000/svg" xmlns:xlink="http://www.w3.org/1999/xlink" '
@@ -229,17 +315,35 @@ def render(d):
         '<defs><linearGradient id="body" x1="0" y1="0" x2="1" y2="0">'
         f'<stop offset="0" stop-color="{style["edge"]}"/>'
         f'<stop offset="0.45" stop-color="{style["body"]}"/>'
-        f'<stop offset="1" stop-color="{style["edge"]}"/></linearGradient>\n'
+        f'<stop offset="1" stop-color="{style["edge"]}"/></linearGradient>{ground}\n'
         f'{defs}</defs>\n'
-        f'<rect width="{W}" height="{H}" fill="{d.get("background", "#FFFFFF")}"/>\n'
-        f'<g font-family="{FONT}" font-size="10" font-weight="bold">\n'
-        + "\n".join(uses) + "\n</g>\n</svg>\n")
+        f'<rect width="{W}" height="{H}" fill="{fill}"/>\n'
+        f'<g font-family="{FONT}" font-size="{size}" font-weight="{"normal" if photo else "bold"}">\n'
+        + "\n".join(uses + marks) + "\n</g>\n</svg>\n")
 
 
-def scale_bar(x0, x1, y, style):
+def shade(colour, k):
+    return "#" + "".join(f"{int(int(colour[i:i + 2], 16) * k):02X}" for i in (1, 3, 5))
+
+
+def ring_mark(ring, x, gw, top, base, W, s):
+    """An oval round one group and, if asked, an arrow from it to the right edge."""
+    c = ring.get("colour", "#D61010")
+    rx, ry = gw / 2 + 0.6 * s, (base - top) / 2 + 0.3 * s
+    cx, cy = x + gw / 2, (top + base) / 2
+    out = (f'<ellipse cx="{num(cx)}" cy="{num(cy)}" rx="{num(rx)}" ry="{num(ry)}" '
+           f'fill="none" stroke="{c}" stroke-width="1.6"/>')
+    if ring.get("arrow"):
+        x0, x1 = cx + rx + 1.5, W - 2
+        out += (f'<path d="M{num(x0)},{num(cy)}H{num(x1 - 6)}" stroke="{c}" stroke-width="2"/>'
+                f'<path d="M{num(x1)},{num(cy)}l-7,-4.5v9z" fill="{c}"/>')
+    return out
+
+
+def scale_bar(x0, x1, y, label_h, style):
     c = style["text"]
     return (f'<path d="M{num(x0)},{num(y - 3)}v3H{num(x1)}v-3" fill="none" stroke="{c}" '
-            f'stroke-width="1.2"/><text x="{num((x0 + x1) / 2)}" y="{num(y + LABEL - 1.5)}" '
+            f'stroke-width="1.2"/><text x="{num((x0 + x1) / 2)}" y="{num(y + label_h - 1.5)}" '
             f'fill="{c}" text-anchor="middle">10 µm</text>')
 
 

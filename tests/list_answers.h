@@ -1,0 +1,35 @@
+#pragma once
+// The screens whose answers are lists cb1, cb2, ...: one row of a table answers them all.
+#include "tests/driver.h"
+
+namespace drv {
+
+// Answer k goes to list cbk: "=text" is typed key by key into its field, "text" is picked from it,
+// "" leaves it blank.
+inline void answerLists(const forms::Form& ex, const QStringList& answers) {
+    for (int k = 0; k < answers.size(); ++k) {
+        const QString list = QStringLiteral("cb%1").arg(k + 1);
+        const QString& a = answers[k];
+        if (a.startsWith(QLatin1Char('=')))
+            type(ex, list, a.mid(1));
+        else if (!a.isEmpty())
+            pick(ex, list, a);
+    }
+}
+
+inline QStringList itemsOf(const forms::ComboBox& cb) {
+    QStringList items;
+    for (int i = 0; i < cb.ListCount(); ++i)
+        items << cb.List(i);
+    return items;
+}
+
+// Focus starts in cb1 and Tab walks the lists in their order.
+inline void checkListTabOrder(const forms::Form& ex, int lists) {
+    for (int k = 1; k <= lists; ++k) {
+        QCOMPARE(focused(ex), control(ex, QStringLiteral("cb%1").arg(k))->widget());
+        key(ex, Qt::Key_Tab);
+    }
+}
+
+} // namespace drv
