@@ -26,11 +26,12 @@ Page captureClientArea(const Form& form) {
 bool printPage(const Page& page, QPagedPaintDevice* device) {
     if (!device || page.size.isEmpty()) return false;
     device->setPageOrientation(page.size.width() > page.size.height() ? QPageLayout::Landscape
-                                                                       : QPageLayout::Portrait);
+                                                                      : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(device)) return false;
     const QRect area = painter.viewport();
-    const double k = std::min(double(area.width()) / page.size.width(), double(area.height()) / page.size.height());
+    const double k =
+        std::min(double(area.width()) / page.size.width(), double(area.height()) / page.size.height());
     painter.translate(area.x() + (area.width() - page.size.width() * k) / 2,
                       area.y() + (area.height() - page.size.height() * k) / 2);
     // A recorded picture plays itself back scaled from its own resolution to the device's; that scaling is
@@ -64,7 +65,8 @@ QByteArray pdfOf(const Page& page, int dotsPerInch) {
 
 bool savePdf(const Page& page, const QString& path, QString* reason) {
     const QByteArray pdf = pdfOf(page);
-    const QString why = pdf.isEmpty() ? QStringLiteral("la page n'a pas pu être dessinée") : writeWholeFile(path, pdf);
+    const QString why =
+        pdf.isEmpty() ? QStringLiteral("la page n'a pas pu être dessinée") : writeWholeFile(path, pdf);
     if (reason) *reason = why;
     return why.isEmpty();
 }

@@ -41,24 +41,34 @@ QString writeDirectly(const QByteArray& target, const QByteArray& bytes) {
 QString reasonFor(int error) {
     switch (error) {
     case ENOSPC:
-    case EDQUOT: return QStringLiteral("le disque est plein");
-    case EFBIG: return QStringLiteral("le fichier dépasse la taille permise sur ce disque");
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case EFBIG:
+        return QStringLiteral("le fichier dépasse la taille permise sur ce disque");
     case EACCES:
-    case EPERM: return QStringLiteral("tu n'as pas le droit d'écrire à cet endroit");
-    case EROFS: return QStringLiteral("ce disque ne peut pas être modifié");
+    case EPERM:
+        return QStringLiteral("tu n'as pas le droit d'écrire à cet endroit");
+    case EROFS:
+        return QStringLiteral("ce disque ne peut pas être modifié");
     case ENOENT:
-    case ENOTDIR: return QStringLiteral("ce dossier n'existe pas");
-    case EISDIR: return QStringLiteral("ce nom est celui d'un dossier");
-    case ENAMETOOLONG: return QStringLiteral("le nom du fichier est trop long");
-    case EIO: return QStringLiteral("le disque n'a pas pu être lu ou écrit");
-    default: return QString::fromLocal8Bit(std::strerror(error));
+    case ENOTDIR:
+        return QStringLiteral("ce dossier n'existe pas");
+    case EISDIR:
+        return QStringLiteral("ce nom est celui d'un dossier");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom du fichier est trop long");
+    case EIO:
+        return QStringLiteral("le disque n'a pas pu être lu ou écrit");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
     }
 }
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     // Through a link, the file it points at is replaced and the link kept.
     QFileInfo info(path);
-    const QString target = info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QString target =
+        info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QByteArray native = QFile::encodeName(target);
     struct stat st {};
     const bool exists = ::stat(native.constData(), &st) == 0;
@@ -66,7 +76,8 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (exists && !S_ISREG(st.st_mode)) return writeDirectly(native, bytes);
 
     const QFileInfo t(target);
-    QByteArray temp = QFile::encodeName(t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".XXXXXX"));
+    QByteArray temp =
+        QFile::encodeName(t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".XXXXXX"));
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return reasonFor(errno);
     int error = 0;

@@ -34,8 +34,8 @@ QImage picture(const QString& path) {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));
     QProcess p;
-    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"), QStringLiteral("-singlefile"),
-                                         QStringLiteral("-png"), path, stem});
+    p.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QStringLiteral("72"),
+                                         QStringLiteral("-singlefile"), QStringLiteral("-png"), path, stem});
     if (!p.waitForFinished(60000) || p.exitCode() != 0) return QImage();
     return QImage(stem + QStringLiteral(".png"));
 }
@@ -62,18 +62,23 @@ void checkSummaryPage(const QString& path, const forms::Form& s) {
     QVERIFY2(t.page.width() > t.page.height(), "a wide window is printed across the page");
     const QRectF sheet(QPointF(0, 0), t.page);
     for (const Word& w : t.words)
-        QVERIFY2(sheet.contains(w.box), qPrintable(QStringLiteral("« %1 » lies beyond the page").arg(w.text)));
+        QVERIFY2(sheet.contains(w.box),
+                 qPrintable(QStringLiteral("« %1 » lies beyond the page").arg(w.text)));
 
     QStringList expected;
-    for (const char* label : {"lblNom", "lblPrenom", "lblClasse", "lblScore", "lblNote", "Label22", "Label11"})
+    for (const char* label :
+         {"lblNom", "lblPrenom", "lblClasse", "lblScore", "lblNote", "Label22", "Label11"})
         expected << drv::text(s, label).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int k = 1; k <= 20; ++k) {
         expected << QString::number(k) << drv::text(s, QStringLiteral("lbl%1").arg(k))
-                 << drv::text(s, QStringLiteral("lblConseils%1").arg(k)).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+                 << drv::text(s, QStringLiteral("lblConseils%1").arg(k))
+                        .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     }
     QStringList seen;
-    for (const Word& w : t.words) seen << w.text;
-    for (const QString& word : expected) QVERIFY2(seen.contains(word), qPrintable(word));
+    for (const Word& w : t.words)
+        seen << w.text;
+    for (const QString& word : expected)
+        QVERIFY2(seen.contains(word), qPrintable(word));
     QCOMPARE(seen.count(QStringLiteral("Exercice")), 20);
     QVERIFY(!seen.contains(QStringLiteral("Quitter")));
 
@@ -82,13 +87,15 @@ void checkSummaryPage(const QString& path, const forms::Form& s) {
     const Word* note = find(t, drv::text(s, "lblNote"));
     const Word* lastRow = find(t, QStringLiteral("Exercice"), true);
     QVERIFY(nom && note && lastRow);
-    const QRect nomAt = onCanvas(s, "lblNom"), noteAt = onCanvas(s, "lblNote"), lastRowAt = onCanvas(s, "Label21");
+    const QRect nomAt = onCanvas(s, "lblNom"), noteAt = onCanvas(s, "lblNote"),
+                lastRowAt = onCanvas(s, "Label21");
     const double kx = (note->box.left() - nom->box.left()) / (noteAt.left() - nomAt.left());
     const double ky = (lastRow->box.top() - nom->box.top()) / (lastRowAt.top() - nomAt.top());
     QVERIFY2(std::abs(kx / ky - 1) < 0.03, qPrintable(QStringLiteral("scales %1 and %2").arg(kx).arg(ky)));
     const QSizeF drawn = QSizeF(s.canvas()->size()) * kx;
     const QPointF origin(nom->box.left() - nomAt.left() * kx, nom->box.top() - nomAt.top() * ky);
-    QVERIFY2(drawn.width() <= t.page.width() && drawn.height() <= t.page.height(), "the window fits the page");
+    QVERIFY2(drawn.width() <= t.page.width() && drawn.height() <= t.page.height(),
+             "the window fits the page");
     QVERIFY2(std::max(drawn.width() / t.page.width(), drawn.height() / t.page.height()) > 0.85,
              "the window fills the page along one side");
     const QPointF middle = origin + QPointF(drawn.width(), drawn.height()) / 2;
@@ -125,11 +132,13 @@ namespace {
 double difference(const QImage& page, const QImage& expected) {
     const QRect ink = inked(page), expectedInk = inked(expected);
     if (ink.isEmpty() || expectedInk.isEmpty()) return 1;
-    const QImage a = page.copy(ink).scaled(expectedInk.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage a =
+        page.copy(ink).scaled(expectedInk.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const QImage b = expected.copy(expectedInk);
     double sum = 0;
     for (int y = 0; y < b.height(); ++y)
-        for (int x = 0; x < b.width(); ++x) sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+        for (int x = 0; x < b.width(); ++x)
+            sum += std::abs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
     return sum / (255.0 * b.width() * b.height());
 }
 
@@ -142,7 +151,8 @@ void checkSamePicture(const QString& path, const QString& reference) {
     QVERIFY2(expected.width() > expected.height(), "a wide window is printed across the page");
     // A queue may turn the sheet instead of the page: the picture is then read turned back.
     if (page.height() > page.width()) {
-        const QImage left = page.transformed(QTransform().rotate(-90)), right = page.transformed(QTransform().rotate(90));
+        const QImage left = page.transformed(QTransform().rotate(-90)),
+                     right = page.transformed(QTransform().rotate(90));
         page = difference(left, expected) < difference(right, expected) ? left : right;
     }
     const QRect ink = inked(page), expectedInk = inked(expected);
@@ -158,8 +168,10 @@ void checkSamePicture(const QString& path, const QString& reference) {
     const double size = double(ink.width()) / expectedInk.width();
     QVERIFY2(size > 0.85 && size < 1.1, qPrintable(QStringLiteral("drawn %1 times as large").arg(size)));
     const QPointF offCentre = QRectF(ink).center() - QPointF(page.width(), page.height()) / 2;
-    const QPointF expectedOffCentre = QRectF(expectedInk).center() - QPointF(expected.width(), expected.height()) / 2;
-    QVERIFY2((offCentre - expectedOffCentre).manhattanLength() < 0.03 * page.width(), "placed as the reference is");
+    const QPointF expectedOffCentre =
+        QRectF(expectedInk).center() - QPointF(expected.width(), expected.height()) / 2;
+    QVERIFY2((offCentre - expectedOffCentre).manhattanLength() < 0.03 * page.width(),
+             "placed as the reference is");
     const double d = difference(page, expected);
     QVERIFY2(d < 0.06, qPrintable(QStringLiteral("the pictures differ by %1").arg(d)));
 }

@@ -1,7 +1,7 @@
-// A restless pupil on a restless desktop, from the splash screen to the summary: clicks, ticks, picks, typing,
-// pastes, drags between every source and target, keys, right answers now and then, printing, and windows and
-// dialogs closed or destroyed from outside. After every step the record, the lights, the boxes and the
-// summary must agree, and Qt must have warned of nothing.
+// A restless pupil on a restless desktop, from the splash screen to the summary: clicks, ticks, picks,
+// typing, pastes, drags between every source and target, keys, right answers now and then, printing, and
+// windows and dialogs closed or destroyed from outside. After every step the record, the lights, the boxes
+// and the summary must agree, and Qt must have warned of nothing.
 //   MONKEY_SEED  the seed (printed at the start, so that a failure can be replayed)
 //   MONKEY_STEPS how many steps in all, over as many runs as they take
 #include "tests/driver.h"
@@ -26,18 +26,21 @@ void recordWarnings(QtMsgType type, const QMessageLogContext& context, const QSt
 }
 
 const QString kDna = QStringLiteral("🧬");
-const QStringList kOddTexts = {QStringLiteral("noyau"),  QStringLiteral("A"),         QStringLiteral("a"),
-                               QStringLiteral("XY"),     QStringLiteral("  "),        QString(),
+const QStringList kOddTexts = {QStringLiteral("noyau"),   QStringLiteral("A"),
+                               QStringLiteral("a"),       QStringLiteral("XY"),
+                               QStringLiteral("  "),      QString(),
                                QStringLiteral("é\u0301"), QStringLiteral("a") + kDna.repeated(60),
-                               QStringLiteral("O'Brien"), QStringLiteral("Ma/rie\\*?"), QStringLiteral("שלום"),
-                               QStringLiteral("%1 <b>&Q"), QStringLiteral("\t\n")};
+                               QStringLiteral("O'Brien"), QStringLiteral("Ma/rie\\*?"),
+                               QStringLiteral("שלום"),    QStringLiteral("%1 <b>&Q"),
+                               QStringLiteral("\t\n")};
 const QString kVeryLong(5000, QLatin1Char('x'));
 
 // The screen a pupil sees on top: the last loaded one that is showing.
 Form* topScreen(drv::Run& run) {
-    std::vector<Form*> screens{&run.nav().presentation, &run.nav().info1, &run.nav().id, &run.nav().accueil,
-                               &run.nav().auteur, &run.nav().bilan};
-    for (int n = 1; n <= 20; ++n) screens.push_back(&run.exercise(n));
+    std::vector<Form*> screens{&run.nav().presentation, &run.nav().info1,  &run.nav().id,
+                               &run.nav().accueil,      &run.nav().auteur, &run.nav().bilan};
+    for (int n = 1; n <= 20; ++n)
+        screens.push_back(&run.exercise(n));
     Form* top = nullptr;
     for (Form* f : screens)
         if (f->loaded() && f->window()->isVisible()) top = f;
@@ -70,7 +73,7 @@ Snapshot snapshot(drv::Run& run) {
 }
 
 class Monkey {
-public:
+  public:
     explicit Monkey(quint32 seed) : rng_(seed) {}
     int below(int n) { return int(rng_.bounded(n)); }
     bool chance(int oneIn) { return below(oneIn) == 0; }
@@ -121,10 +124,11 @@ public:
 
     void act(drv::Run& run, Form& top);
 
-    int steps = 0, runs = 0, inExercises = 0, onSummary = 0, validations = 0, successes = 0, drags = 0, printed = 0, desktop = 0;
+    int steps = 0, runs = 0, inExercises = 0, onSummary = 0, validations = 0, successes = 0, drags = 0,
+        printed = 0, desktop = 0;
     int dialogsAnswered = 0, dialogsClosedFromOutside = 0;
 
-private:
+  private:
     void desktopActs(drv::Run& run, Form& top);
     bool answerRight(drv::Run& run, ExerciseScreen& ex);
     void drag(Form& top);
@@ -142,11 +146,16 @@ void Monkey::act(drv::Run& run, Form& top) {
     auto* ex = dynamic_cast<ExerciseScreen*>(&top);
     if (top.name().startsWith(QLatin1String("Exercice"))) ++inExercises;
     if (&top == &run.nav().bilan) ++onSummary;
-    if (roll < 2) desktopActs(run, top);
-    else if (roll < 10 && ex && ex->imgValidation && ex->imgValidation->Visible() && answerRight(run, *ex)) return;
-    else if (roll < 20) pressKeys(top);
-    else if (roll < 35) drag(top);
-    else useControl(top);
+    if (roll < 2)
+        desktopActs(run, top);
+    else if (roll < 10 && ex && ex->imgValidation && ex->imgValidation->Visible() && answerRight(run, *ex))
+        return;
+    else if (roll < 20)
+        pressKeys(top);
+    else if (roll < 35)
+        drag(top);
+    else
+        useControl(top);
 }
 
 void Monkey::desktopActs(drv::Run& run, Form& top) {
@@ -180,7 +189,8 @@ bool Monkey::answerRight(drv::Run& run, ExerciseScreen& ex) {
     note(QStringLiteral("right answers on %1").arg(ex.name()));
     if (chance(4)) return true; // and then anything else may happen to them
     drv::click(ex, QStringLiteral("imgValidation"));
-    if (run.record().Resultat[n] != 1) g_unexpected << ex.name() + QStringLiteral(" judged its right answers wrong");
+    if (run.record().Resultat[n] != 1)
+        g_unexpected << ex.name() + QStringLiteral(" judged its right answers wrong");
     return true;
 }
 
@@ -207,9 +217,9 @@ void Monkey::drag(Form& top) {
 }
 
 void Monkey::pressKeys(Form& top) {
-    static const QList<Qt::Key> keys = {Qt::Key_Tab,  Qt::Key_Backtab, Qt::Key_Space,  Qt::Key_Return,
-                                        Qt::Key_Escape, Qt::Key_Down,  Qt::Key_Up,     Qt::Key_Backspace,
-                                        Qt::Key_Delete, Qt::Key_End,   Qt::Key_F4};
+    static const QList<Qt::Key> keys = {Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return,
+                                        Qt::Key_Escape, Qt::Key_Down,    Qt::Key_Up,    Qt::Key_Backspace,
+                                        Qt::Key_Delete, Qt::Key_End,     Qt::Key_F4};
     if (chance(3)) {
         const char letter = "LSQLSQAZ"[below(8)];
         note(QStringLiteral("Alt+%1 on %2").arg(letter).arg(top.name()));
@@ -224,9 +234,14 @@ void Monkey::pressKeys(Form& top) {
 void Monkey::enterText(Form& top, const QString& name) {
     const int how = below(6);
     const QString text = how == 5 ? kVeryLong : any(kOddTexts);
-    note(QStringLiteral("%1 %2 chars into %3").arg(QLatin1String(how < 3 ? "type" : "paste")).arg(text.size()).arg(name));
-    if (how < 3) drv::type(top, name, text);
-    else drv::setText(top, name, text);
+    note(QStringLiteral("%1 %2 chars into %3")
+             .arg(QLatin1String(how < 3 ? "type" : "paste"))
+             .arg(text.size())
+             .arg(name));
+    if (how < 3)
+        drv::type(top, name, text);
+    else
+        drv::setText(top, name, text);
 }
 
 void Monkey::useControl(Form& top) {
@@ -236,10 +251,14 @@ void Monkey::useControl(Form& top) {
         Control* c = controlOf(w);
         if (!c || c->widget() != w || dynamic_cast<Frame*>(c)) continue;
         int weight = 1;
-        if (c->windowed()) weight = 20;
-        else if (auto* p = dynamic_cast<Picture*>(c); p && (p->reactsToMouse() || p->dragAutomatic())) weight = 12;
-        else if (auto* l = dynamic_cast<Label*>(c); l && l->reactsToMouse()) weight = 8;
-        for (int i = 0; i < weight; ++i) pool << c;
+        if (c->windowed())
+            weight = 20;
+        else if (auto* p = dynamic_cast<Picture*>(c); p && (p->reactsToMouse() || p->dragAutomatic()))
+            weight = 12;
+        else if (auto* l = dynamic_cast<Label*>(c); l && l->reactsToMouse())
+            weight = 8;
+        for (int i = 0; i < weight; ++i)
+            pool << c;
     }
     if (pool.isEmpty()) return;
     Control* c = any(pool);
@@ -262,7 +281,8 @@ void Monkey::useControl(Form& top) {
         drv::tick(top, name);
     } else {
         const bool right = chance(6);
-        note(QStringLiteral("%1 click %2 on %3").arg(QLatin1String(right ? "right" : "left"), name, top.name()));
+        note(QStringLiteral("%1 click %2 on %3")
+                 .arg(QLatin1String(right ? "right" : "left"), name, top.name()));
         drv::click(top, name, right ? Qt::RightButton : Qt::LeftButton);
     }
 }
@@ -302,7 +322,8 @@ void checkInvariants(drv::Run& run, const Snapshot& before, std::array<bool, 21>
             QVERIFY2(!run.exercise(k).loaded(), "an exercise is open beside the summary");
             const int r = record.Resultat[std::size_t(k)];
             t += r;
-            QCOMPARE(summary.lbl[std::size_t(k)]->Caption(), r ? QStringLiteral("Réussite") : QStringLiteral("Echec"));
+            QCOMPARE(summary.lbl[std::size_t(k)]->Caption(),
+                     r ? QStringLiteral("Réussite") : QStringLiteral("Echec"));
         }
         QCOMPARE(summary.lblScore->Caption(), QStringLiteral("%1 %").arg(5 * t));
         QCOMPARE(summary.lblNote->Caption(), QStringLiteral("%1/20").arg(t));
@@ -321,7 +342,7 @@ int fromEnvironment(const char* name, int fallback) {
 
 class TestMonkey : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void anySequenceOfActions();
 };
 
@@ -354,10 +375,11 @@ void TestMonkey::anySequenceOfActions() {
     }
     qInstallMessageHandler(g_previousHandler);
     if (failed) qInfo("seed %u, the last steps:\n%s", seed, qPrintable(m.trail()));
-    qInfo("%d runs, %d steps (%d in exercises, %d on the summary), %d validations (%d right), %d drags, %d pages printed, %d desktop acts, "
+    qInfo("%d runs, %d steps (%d in exercises, %d on the summary), %d validations (%d right), %d drags, %d "
+          "pages printed, %d desktop acts, "
           "%d dialogs answered and %d closed from outside",
-          m.runs, m.steps, m.inExercises, m.onSummary, m.validations, m.successes, m.drags, m.printed, m.desktop, m.dialogsAnswered,
-          m.dialogsClosedFromOutside);
+          m.runs, m.steps, m.inExercises, m.onSummary, m.validations, m.successes, m.drags, m.printed,
+          m.desktop, m.dialogsAnswered, m.dialogsClosedFromOutside);
 }
 
 QTEST_MAIN(TestMonkey)

@@ -1,6 +1,6 @@
-// The summary's print button on a real print queue: one page, sent without a dialog, showing the whole window.
-// It needs a queue that writes its pages as PDF files: .ci/run sets one up as the default printer and names
-// the folder its files land in with MORVELLE_PRINT_DIR. Without that, there is nothing to print on.
+// The summary's print button on a real print queue: one page, sent without a dialog, showing the whole
+// window. It needs a queue that writes its pages as PDF files: .ci/run sets one up as the default printer and
+// names the folder its files land in with MORVELLE_PRINT_DIR. Without that, there is nothing to print on.
 #include "tests/driver.h"
 #include "tests/pdf_page.h"
 
@@ -11,12 +11,14 @@
 using namespace forms;
 
 namespace {
-bool savePdfFile(const Page& page, const QString& path) { return savePdf(page, path); }
+bool savePdfFile(const Page& page, const QString& path) {
+    return savePdf(page, path);
+}
 } // namespace
 
 class TestPrintQueue : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void printButtonOnTheDefaultPrinter();
 };
 
@@ -28,7 +30,8 @@ void TestPrintQueue::printButtonOnTheDefaultPrinter() {
 
     drv::Run run;
     run.toHome(QStringLiteral("Martin"), QStringLiteral("Léa"), QStringLiteral("A"));
-    for (int n : {1, 7, 20}) run.record().Resultat[n] = 1;
+    for (int n : {1, 7, 20})
+        run.record().Resultat[n] = 1;
     drv::click(run.nav().accueil, "cmdQuitter");
     frmBilan& s = run.nav().bilan;
     // Any dialog at all would mean the page did not go straight to the printer.
@@ -65,7 +68,8 @@ void TestPrintQueue::printButtonOnTheDefaultPrinter() {
     // A queue that passes the page through PostScript keeps its look but may lose its text: then the page is
     // compared, as a picture, with the PDF the program makes of the same window.
     const auto words = pdf::words(printed).words;
-    if (std::any_of(words.begin(), words.end(), [](const pdf::Word& w) { return w.text == QLatin1String("Martin"); })) {
+    if (std::any_of(words.begin(), words.end(),
+                    [](const pdf::Word& w) { return w.text == QLatin1String("Martin"); })) {
         pdf::checkSummaryPage(printed, s);
     } else {
         QTemporaryDir dir;
