@@ -224,6 +224,8 @@ void Form::Unload() {
     l.erase(std::remove(l.begin(), l.end(), this), l.end());
     if (DragController::instance().indicator() && DragController::instance().indicator()->window() == w)
         DragController::instance().cancel();
+    // The window may outlive the screen object (deleted later, or by its destroyer): it forgets it now.
+    w->orphan();
     if (!w->dying()) {
         w->hide();
         // The handler that asked for the unload may still be running inside this window.
