@@ -116,6 +116,7 @@ public:
     // A fixed single border: a thin black frame round the label.
     Label* bordered();
     Label* click(std::function<void()> f);
+    bool reactsToMouse() const { return bool(onClick_); }
     QString accessibleText() const override { return caption_; }
     void Place(int left, int top, int width, int height) override;
 
@@ -209,6 +210,8 @@ public:
     // Readies the picture for its first showing, a share at a time (see preparePicture); empty if there
     // is nothing to draw.
     std::function<bool()> preparation() const;
+    // Whether a click on it does anything.
+    bool reactsToMouse() const { return button_ || onClick_ || onMouseDown_; }
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
     Picture* bordered(bool on = true);
     bool BorderStyle() const { return bordered_; }
