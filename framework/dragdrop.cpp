@@ -201,17 +201,21 @@ void DragController::step(int dx, int dy) {
     if (at == all.end()) {
         next = all.front();
     } else {
-        // The nearest target in the arrow's direction, preferring those in line with the current one.
+        // The nearest target within 45 degrees of the arrow, preferring those in line with the current one;
+        // failing that, the nearest anywhere on that side, so that a scattered screen is still crossed.
         const QPoint from = centreIn(window, target_);
         double best = 0;
+        bool bestInCone = false;
         for (Control* c : all) {
             if (c == *at) continue;
             const QPoint v = centreIn(window, c->widget()) - from;
             const double along = v.x() * dx + v.y() * dy;
             const double across = std::abs(dx != 0 ? v.y() : v.x());
             if (along <= 0) continue;
+            const bool inCone = across <= along;
             const double score = along + 2 * across;
-            if (!next || score < best) next = c, best = score;
+            if (!next || (inCone && !bestInCone) || (inCone == bestInCone && score < best))
+                next = c, best = score, bestInCone = inCone;
         }
         if (!next) next = *at; // nothing further that way: the highlight stays
     }

@@ -144,7 +144,9 @@ void TestKeyboard::arrowsFollowTheTree_data() {
     QTest::newRow("Rémi up to his mother") << 10 << "Up" << 6;
     QTest::newRow("Rémi right along his siblings") << 10 << "Right Right" << 12;
     QTest::newRow("7 left past the gap to his wife") << 7 << "Left" << 6;
-    QTest::newRow("4 has nobody to her right") << 4 << "Right" << 4;
+    QTest::newRow("8 right to her brother, not up to her mother") << 8 << "Right" << 9;
+    QTest::newRow("4 right: only her son lies further right") << 4 << "Right" << 9;
+    QTest::newRow("9 has nobody to his right") << 9 << "Right" << 9;
     QTest::newRow("Tab wraps from 12 to 1") << 12 << "Tab" << 1;
     QTest::newRow("Shift+Tab wraps from 1 to 12") << 1 << "S-Tab" << 12;
 }
