@@ -63,9 +63,18 @@ const Person kPersons[] = {
 // clang-format on
 // What a screen reader says of each person, who is drawn, not named, on the tree.
 const char* const kWho[] = {
-    "grand-père maternel de Rémi", "grand-mère maternelle de Rémi", "grand-père paternel de Rémi",
-    "grand-mère paternelle de Rémi", "tante maternelle de Rémi", "mère de Rémi", "père de Rémi",
-    "tante paternelle de Rémi", "oncle paternel de Rémi", "Rémi", "soeur de Rémi", "frère de Rémi",
+    "grand-père maternel de Rémi",
+    "grand-mère maternelle de Rémi",
+    "grand-père paternel de Rémi",
+    "grand-mère paternelle de Rémi",
+    "tante maternelle de Rémi",
+    "mère de Rémi",
+    "père de Rémi",
+    "tante paternelle de Rémi",
+    "oncle paternel de Rémi",
+    "Rémi",
+    "soeur de Rémi",
+    "frère de Rémi",
 };
 constexpr int kSymbol = 735, kCopySymbol = 495, kTarget = 495, kTargetInset = 120;
 
@@ -227,7 +236,9 @@ void Exercice19::perso_DragDrop(int index, Control* source, int, int) {
     const int k = source ? source->Index() : -1;
     if (k < 0 || k >= int(std::size(kTokens)) || couleur[k] != source || !cadre[index]) return;
     cadre[index]->setFillColor(kTokens[std::size_t(k)].paints);
-    if (perso[index]) perso[index]->describe(personName(index) + QStringLiteral(" : ") + u(kTokens[std::size_t(k)].caption));
+    if (perso[index])
+        perso[index]->describe(personName(index) + QStringLiteral(" : ") +
+                               u(kTokens[std::size_t(k)].caption));
 }
 
 std::vector<QWidget*> Exercice19::answerControls() {

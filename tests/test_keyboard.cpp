@@ -16,13 +16,13 @@ QWidget* widget(const Form& f, const QString& name) {
 // on whatever has the focus in the form's window; "Tab*3" repeats, "=text" types text key by key.
 void keys(const Form& f, const QString& script) {
     static const QHash<QString, QPair<Qt::Key, Qt::KeyboardModifiers>> kKeys = {
-        {"Tab", {Qt::Key_Tab, Qt::NoModifier}},     {"S-Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
-        {"Space", {Qt::Key_Space, Qt::NoModifier}}, {"Enter", {Qt::Key_Return, Qt::NoModifier}},
-        {"Esc", {Qt::Key_Escape, Qt::NoModifier}},  {"Left", {Qt::Key_Left, Qt::NoModifier}},
-        {"Right", {Qt::Key_Right, Qt::NoModifier}}, {"Up", {Qt::Key_Up, Qt::NoModifier}},
-        {"Down", {Qt::Key_Down, Qt::NoModifier}},   {"Menu", {Qt::Key_Menu, Qt::NoModifier}},
+        {"Tab", {Qt::Key_Tab, Qt::NoModifier}},      {"S-Tab", {Qt::Key_Backtab, Qt::ShiftModifier}},
+        {"Space", {Qt::Key_Space, Qt::NoModifier}},  {"Enter", {Qt::Key_Return, Qt::NoModifier}},
+        {"Esc", {Qt::Key_Escape, Qt::NoModifier}},   {"Left", {Qt::Key_Left, Qt::NoModifier}},
+        {"Right", {Qt::Key_Right, Qt::NoModifier}},  {"Up", {Qt::Key_Up, Qt::NoModifier}},
+        {"Down", {Qt::Key_Down, Qt::NoModifier}},    {"Menu", {Qt::Key_Menu, Qt::NoModifier}},
         {"S-F10", {Qt::Key_F10, Qt::ShiftModifier}}, {"F5", {Qt::Key_F5, Qt::NoModifier}},
-        {"F6", {Qt::Key_F6, Qt::NoModifier}},       {"F7", {Qt::Key_F7, Qt::NoModifier}},
+        {"F6", {Qt::Key_F6, Qt::NoModifier}},        {"F7", {Qt::Key_F7, Qt::NoModifier}},
         {"F8", {Qt::Key_F8, Qt::NoModifier}},
     };
     for (const QString& word : script.split(' ', Qt::SkipEmptyParts)) {
@@ -58,13 +58,15 @@ QString accessibleDescription(QWidget* w) {
     return a ? a->text(QAccessible::Description) : QString();
 }
 
-const DragController& drag() { return DragController::instance(); }
+const DragController& drag() {
+    return DragController::instance();
+}
 
 } // namespace
 
 class TestKeyboard : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void initTestCase() { drv::Run warmUp; }
     void exercisesDoneWithTheKeyboardAlone_data();
     void exercisesDoneWithTheKeyboardAlone();
@@ -87,25 +89,27 @@ void TestKeyboard::exercisesDoneWithTheKeyboardAlone_data() {
     QTest::newRow("7 proposal 3 last") << 7 << "Tab*3 Space Tab*2 Space F5" << false;
     QTest::newRow("7 Enter is no choice") << 7 << "Tab*3 Enter F5" << false;
     // Exercise 17: the focus starts in the list; the cells are offered spermatozoon, ovule, egg cell.
-    QTest::newRow("17") << 17 << "=masculin Tab Enter Down Space Tab Enter Up Space Tab Space Left Enter F5" << true;
-    QTest::newRow("17 tags on the wrong cells") << 17 << "=masculin Tab Enter Space Tab Space Tab Space F5" << false;
+    QTest::newRow("17") << 17 << "=masculin Tab Enter Down Space Tab Enter Up Space Tab Space Left Enter F5"
+                        << true;
+    QTest::newRow("17 tags on the wrong cells")
+        << 17 << "=masculin Tab Enter Space Tab Space Tab Space F5" << false;
     // Exercise 18: the focus starts on Effacer; then 9 with A, 9 with O, X, Y, and the places 1 to 4.
     QTest::newRow("18 9 with A and Y") << 18 << "Tab Space Space Tab*3 Space Right Space F5" << true;
     QTest::newRow("18 both 9, then Effacer and Y alone")
         << 18 << "Tab Space Space Tab Space Right Enter S-Tab*2 Space Tab*4 Space Space F5" << true;
     QTest::newRow("18 both 9") << 18 << "Tab Space Space Tab Space Right Enter F5" << false;
     // Exercise 19: the persons are offered in their numbers' order; arrows go across the tree.
-    QTest::newRow("19") << 19
-                        << "Tab Space Space Space Tab*9 Space "                                   // red: 1, Rémi
-                           "Tab Space Tab*2 Space Space Up Space Space Up Space "                 // orange: 12, 7, 3 ..
-                           "Space Down Right*2 Space "                                            // .. and 9
-                           "Tab Space Left*3 Space Space Left Space "                              // pink: 6, 5
-                           "Tab*2 Space Up Right Space Space Right*2 Space Space Down Left Space " // green: 2, 4, 8 ..
-                           "Space Down Left Space F5"                                             // .. and 11
-                        << true;
-    QTest::newRow("19 half the tree left white") << 19
-                                                 << "Tab Space Space Space Tab*9 Space Tab*4 Space Tab*5 Space F5"
-                                                 << false;
+    QTest::newRow("19")
+        << 19
+        << "Tab Space Space Space Tab*9 Space "                                    // red: 1, Rémi
+           "Tab Space Tab*2 Space Space Up Space Space Up Space "                  // orange: 12, 7, 3 ..
+           "Space Down Right*2 Space "                                             // .. and 9
+           "Tab Space Left*3 Space Space Left Space "                              // pink: 6, 5
+           "Tab*2 Space Up Right Space Space Right*2 Space Space Down Left Space " // green: 2, 4, 8 ..
+           "Space Down Left Space F5"                                              // .. and 11
+        << true;
+    QTest::newRow("19 half the tree left white")
+        << 19 << "Tab Space Space Space Tab*9 Space Tab*4 Space Tab*5 Space F5" << false;
 }
 
 void TestKeyboard::exercisesDoneWithTheKeyboardAlone() {
@@ -292,7 +296,8 @@ void TestKeyboard::screenReaderHearsIt() {
     const struct {
         const char* name;
         const char* says;
-    } buttons[] = {{"imgValidation", "F5"}, {"imgCorrection", "F6"}, {"imgContinuer", "F7"}, {"imgAbandon", "F8"}};
+    } buttons[] = {
+        {"imgValidation", "F5"}, {"imgCorrection", "F6"}, {"imgContinuer", "F7"}, {"imgAbandon", "F8"}};
     for (const auto& b : buttons)
         QVERIFY2(accessibleDescription(widget(ex, b.name)).contains(b.says), b.name);
 
