@@ -41,6 +41,14 @@ private:
     QString icon_;
 };
 
+// The drag icon, 32 pixels square, or the source's outline at its own size.
+QWidget* makeIndicator(Picture* source) {
+    auto* ind = new Indicator(source->window(), source->DragIcon());
+    const int side = std::max(1, int(std::lround(32 * scale())));
+    ind->resize(source->DragIcon().isEmpty() ? source->size() : QSize(side, side));
+    return ind;
+}
+
 // The frame round the target a keyboard drag would drop on: dark blue with a white inner edge, so that it
 // shows on white, on the grey nuclei and on every colour of the tokens.
 class Highlight : public QWidget {
@@ -94,17 +102,11 @@ DragController& DragController::instance() {
 void DragController::start(Picture* source, const QPoint& globalPos) {
     cancel();
     keyboard_ = false;
-    QWidget* window = source->window();
     source_ = source;
-    auto* ind = new Indicator(window, source->DragIcon());
-    if (!source->DragIcon().isEmpty()) {
-        const int side = std::max(1, int(std::lround(32 * scale())));
-        ind->resize(side, side);
-        grabOffset_ = QPoint(side / 2, side / 2);
-    } else {
-        ind->resize(source->size());
-        grabOffset_ = source->mapFromGlobal(globalPos);
-    }
+    QWidget* ind = makeIndicator(source);
+    // The icon hangs from its middle; an outline keeps the point where the pupil took the picture.
+    grabOffset_ = source->DragIcon().isEmpty() ? source->mapFromGlobal(globalPos)
+                                               : QPoint(ind->width() / 2, ind->height() / 2);
     indicator_ = ind;
     moveTo(globalPos);
     ind->show();
@@ -123,13 +125,7 @@ bool DragController::startFromKeyboard(Picture* source) {
     }
     keyboard_ = true;
     QWidget* window = source->window();
-    auto* ind = new Indicator(window, source->DragIcon());
-    if (!source->DragIcon().isEmpty()) {
-        const int side = std::max(1, int(std::lround(32 * scale())));
-        ind->resize(side, side);
-    } else {
-        ind->resize(source->size());
-    }
+    QWidget* ind = makeIndicator(source);
     grabOffset_ = QPoint(ind->width() / 2, ind->height() / 2);
     indicator_ = ind;
     highlight_ = new Highlight(window);
@@ -224,7 +220,6 @@ void DragController::step(int dx, int dy) {
 }
 
 bool DragController::keyboardKey(QKeyEvent* e) {
-    const std::vector<Control*> all = targets();
     switch (e->key()) {
     case Qt::Key_Left: step(-1, 0); return true;
     case Qt::Key_Right: step(1, 0); return true;
@@ -232,6 +227,7 @@ bool DragController::keyboardKey(QKeyEvent* e) {
     case Qt::Key_Down: step(0, 1); return true;
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
+        const std::vector<Control*> all = targets();
         if (all.empty()) return true;
         const bool back = e->key() == Qt::Key_Backtab || (e->modifiers() & Qt::ShiftModifier);
         const int n = int(all.size());
