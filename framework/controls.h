@@ -216,8 +216,9 @@ public:
     bool isButton() const { return button_; }
     // A key that clicks the picture button from anywhere in its window, and only while it shows.
     Picture* shortcut(const QKeySequence& key);
-    // Draws the picture once off screen, so that its first showing costs nothing.
-    void prerender();
+    // Readies the picture for its first showing, a share at a time (see preparePicture); empty if there
+    // is nothing to draw.
+    std::function<bool()> preparation() const;
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
     Picture* bordered(bool on = true);
     bool BorderStyle() const { return bordered_; }
@@ -235,6 +236,8 @@ private:
     void paintOn(QPainter& p);
     void pressFromKeyboard(int button);
     bool focusRing_ = false;
+    // Where the drawing goes in the control, in its own pixels.
+    QRectF target() const;
     QString source_;
     bool stretch_ = true;
     bool drag_ = false;

@@ -3,6 +3,7 @@
 #   scripts/morvelle.sh start      build and start Morvelle 3
 #   scripts/morvelle.sh test       build and run every test
 #   scripts/morvelle.sh shots DIR  build and render every screen to PNG files in DIR
+#   scripts/morvelle.sh bench ...  build and run the benchmark (options: see README)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -43,8 +44,14 @@ shots)
     build build
     ./build/morvelle3-shots "${2:?where to write the pictures}"
     ;;
+bench)
+    install_missing
+    build build
+    shift
+    ./build/morvelle3-bench "$@"
+    ;;
 *)
-    echo "usage: $0 start | test | shots DIR" >&2
+    echo "usage: $0 start | test | shots DIR | bench [--short] [--runs R] [--cycles N] [--display]" >&2
     exit 2
     ;;
 esac
