@@ -78,6 +78,18 @@ public:
         return false;
     }
 };
+// Pictures the keyboard can press or drag come after the screen's own controls in the tab order, in the
+// order the screen builds them, so every stop a pupil knew stays where it was.
+void chainPictureStops(QWidget* canvas, const std::vector<QPointer<QWidget>>& own) {
+    QWidget* last = nullptr;
+    for (const auto& w : own)
+        if (w) last = w;
+    for (QWidget* w : canvas->findChildren<QWidget*>()) {
+        if (!dynamic_cast<Picture*>(w) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (last) QWidget::setTabOrder(last, w);
+        last = w;
+    }
+}
 
 } // namespace
 
@@ -178,11 +190,13 @@ Form::~Form() {
 
 void Form::Show() {
     if (run().ended) return;
+    const bool fresh = !window_;
     if (!window_) {
         window_ = new FormWindow(this, design());
         run().loaded.push_back(this);
         build();
         stackControls(window_->canvas());
+        chainPictureStops(window_->canvas(), tabOrder_);
         Form_Load();
         if (!window_) return; // Form_Load may unload its own screen
         window_->place();
@@ -198,9 +212,19 @@ void Form::Show() {
     for (const auto& w : tabOrder_) {
         if (w && w->isEnabled() && w->isVisibleTo(window_) && w->focusPolicy() != Qt::NoFocus) {
             w->setFocus(Qt::TabFocusReason);
-            break;
+            return;
         }
     }
+    // A screen whose only stops are pictures opens with nothing chosen: the window holds the focus, and
+    // the pupil's first Tab lands on the first picture.
+    bool picturesOnly = false;
+    if (fresh)
+        for (QWidget* w : window_->canvas()->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+            picturesOnly = dynamic_cast<Picture*>(w) != nullptr;
+            if (!picturesOnly) break;
+        }
+    if (picturesOnly) window_->setFocus(Qt::OtherFocusReason);
 }
 
 std::vector<std::function<bool()>> Form::preparation() {
