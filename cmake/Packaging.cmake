@@ -33,7 +33,11 @@ find_program(GZIP_EXECUTABLE gzip REQUIRED)
 add_custom_command(OUTPUT ${MORVELLE_GENERATED}/changelog.gz
   COMMAND ${GZIP_EXECUTABLE} -9nkf ${MORVELLE_GENERATED}/changelog
   DEPENDS ${MORVELLE_GENERATED}/changelog)
-add_custom_target(morvelle3-desktop-files ALL DEPENDS ${icon_pngs} ${MORVELLE_GENERATED}/changelog.gz)
+add_custom_command(OUTPUT ${MORVELLE_GENERATED}/morvelle3.1.gz
+  COMMAND ${GZIP_EXECUTABLE} -9nc ${MORVELLE_PACKAGING}/morvelle3.1 > ${MORVELLE_GENERATED}/morvelle3.1.gz
+  DEPENDS ${MORVELLE_PACKAGING}/morvelle3.1)
+add_custom_target(morvelle3-desktop-files ALL
+  DEPENDS ${icon_pngs} ${MORVELLE_GENERATED}/changelog.gz ${MORVELLE_GENERATED}/morvelle3.1.gz)
 
 # The window names its desktop entry, so that a Wayland desktop shows the entry's name and icon for it.
 target_compile_definitions(morvelle3 PRIVATE MORVELLE_APP_ID="${MORVELLE_APP_ID}")
@@ -44,6 +48,7 @@ install(FILES ${MORVELLE_GENERATED}/${MORVELLE_APP_ID}.metainfo.xml DESTINATION 
 install(FILES ${MORVELLE_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
         RENAME ${MORVELLE_APP_ID}.svg)
 install(DIRECTORY ${MORVELLE_GENERATED}/icons/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${MORVELLE_GENERATED}/morvelle3.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${MORVELLE_PACKAGING}/copyright ${MORVELLE_GENERATED}/changelog.gz
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/morvelle3)
 
@@ -64,14 +69,14 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, qt6-wayland, fonts-liberation2 | fonts-liberation, qt6-translations-l10n")
-# A Debian description: a short line, then the long text, each of its lines starting with a blank.
+# A Debian description: a short line, then the long text; CPack indents its lines, "." is an empty one.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[exercices autocorrigés de génétique humaine pour la 3ème
- Morvelle 3 propose aux élèves de 3ème vingt exercices autocorrigés sur le
- thème « Unité et diversité des êtres humains » : hérédité, chromosomes et
- caryotypes, division cellulaire, gènes et allèles, groupes sanguins,
- cellules reproductrices et fécondation, daltonisme et maladie génétique.
- .
- L'élève s'identifie, répond aux exercices depuis l'écran d'accueil, valide
- et peut consulter la correction ; le bilan final donne une note sur 20 et
- les notions à revoir, et peut être imprimé.]=])
+Morvelle 3 propose aux élèves de 3ème vingt exercices autocorrigés sur le
+thème « Unité et diversité des êtres humains » : hérédité, chromosomes et
+caryotypes, division cellulaire, gènes et allèles, groupes sanguins,
+cellules reproductrices et fécondation, daltonisme et maladie génétique.
+.
+L'élève s'identifie, répond aux exercices depuis l'écran d'accueil, valide
+et peut consulter la correction ; le bilan final donne une note sur 20 et
+les notions à revoir, et peut être imprimé.]=])
 include(CPack)

@@ -49,6 +49,10 @@ lintian --fail-on error "$deb"
 dpkg-deb -x "$deb" "$work/root"
 desktop-file-validate "$work/root/usr/share/applications/$APP_ID.desktop"
 appstreamcli validate --no-net --explain "$work/root/usr/share/metainfo/$APP_ID.metainfo.xml"
+# One id names the three files and ties them together: the menu finds the icon and the software centre the entry.
+grep -qx "Icon=$APP_ID" "$work/root/usr/share/applications/$APP_ID.desktop" || fail "the desktop entry names another icon"
+grep -q "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" "$work/root/usr/share/metainfo/$APP_ID.metainfo.xml" ||
+    fail "the metainfo launches another desktop entry"
 dpkg-deb -c "$deb" | grep -E 'morvelle3-(shots|icon)|/test_' && fail "a build tool or a test is in the package"
 for png in "$work"/root/usr/share/icons/hicolor/*x*/apps/"$APP_ID".png; do
     size=$(basename "$(dirname "$(dirname "$png")")")
