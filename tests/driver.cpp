@@ -218,6 +218,14 @@ bool enabled(const Form& f, const QString& name) {
     return c && c->Enabled();
 }
 
+QStringList items(const Form& f, const QString& list) {
+    QStringList out;
+    if (auto* cb = get<ComboBox>(f, list))
+        for (int i = 0; i < cb->ListCount(); ++i)
+            out << cb->List(i);
+    return out;
+}
+
 QString text(const Form& f, const QString& name) {
     Control* c = control(f, name);
     if (auto* l = dynamic_cast<Label*>(c)) return l->Caption();

@@ -69,6 +69,7 @@ void checkNamesUnique(const forms::Form& f);
 bool visible(const forms::Form& f, const QString& name);
 bool enabled(const forms::Form& f, const QString& name);
 QString text(const forms::Form& f, const QString& name); // caption of a label or button, text of a box or list
+QStringList items(const forms::Form& f, const QString& list); // a list's items, in order
 forms::BgrColor fill(const forms::Form& f, const QString& name);
 forms::BgrColor foreColor(const forms::Form& f, const QString& name);
 // The control that has the keyboard focus in the screen's window.

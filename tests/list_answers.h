@@ -17,13 +17,6 @@ inline void answerLists(const forms::Form& ex, const QStringList& answers) {
     }
 }
 
-inline QStringList itemsOf(const forms::ComboBox& cb) {
-    QStringList items;
-    for (int i = 0; i < cb.ListCount(); ++i)
-        items << cb.List(i);
-    return items;
-}
-
 // Focus starts in cb1 and Tab walks the lists in their order.
 inline void checkListTabOrder(const forms::Form& ex, int lists) {
     for (int k = 1; k <= lists; ++k) {

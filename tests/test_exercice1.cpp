@@ -50,10 +50,7 @@ void TestExercice1::designState() {
         QVERIFY(cb && cb->isEditable());
         QCOMPARE(cb->Text(), QString());
         QCOMPARE(cb->ListIndex(), -1);
-        QStringList got;
-        for (int k = 0; k < cb->ListCount(); ++k)
-            got << cb->List(k);
-        QCOMPARE(got, items[i]);
+        QCOMPARE(drv::items(ex, cb->objectName()), items[i]);
     }
     QVERIFY(!drv::visible(ex, "lblRep"));
     QVERIFY(!drv::visible(ex, "cadreRep"));

@@ -103,10 +103,7 @@ void TestExercice10::designState() {
         QVERIFY(cb && cb->isEditable());
         QCOMPARE(cb->Text(), kPrompt);
         QCOMPARE(cb->ListIndex(), -1);
-        QStringList items;
-        for (int i = 0; i < cb->ListCount(); ++i)
-            items << cb->List(i);
-        QCOMPARE(items, kGroups);
+        QCOMPARE(drv::items(ex, column("cb", k)), kGroups);
         auto* cmd = drv::get<CommandButton>(ex, column("cmd", k));
         QVERIFY(cmd);
         QCOMPARE(cmd->toolTip(), QStringLiteral("Clique ici"));

@@ -36,11 +36,7 @@ void answer(const Form& ex, int n, const QString& how) {
 }
 
 QStringList items(const Form& ex, int n) {
-    auto* cb = drv::get<ComboBox>(ex, QStringLiteral("Combo%1").arg(n));
-    QStringList got;
-    for (int i = 0; i < cb->ListCount(); ++i)
-        got << cb->List(i);
-    return got;
+    return drv::items(ex, QStringLiteral("Combo%1").arg(n));
 }
 
 } // namespace

@@ -32,14 +32,6 @@ void answer(const ExerciseScreen& ex, const QStringList& choices) {
         if (!choices[i].isEmpty()) drv::pick(ex, kLists[i], choices[i]);
 }
 
-QStringList items(const Form& ex, const char* list) {
-    QStringList got;
-    auto* cb = drv::get<ComboBox>(ex, list);
-    for (int k = 0; k < cb->ListCount(); ++k)
-        got << cb->List(k);
-    return got;
-}
-
 } // namespace
 
 class TestExercice2 : public QObject {
@@ -83,7 +75,7 @@ void TestExercice2::designState() {
         QVERIFY(cb);
         QVERIFY2(!cb->isEditable(), kLists[i]); // the pupil picks, never types
         QCOMPARE(cb->Text(), QString());
-        QCOMPARE(items(ex, kLists[i]), offered[i]);
+        QCOMPARE(drv::items(ex, kLists[i]), offered[i]);
         QCOMPARE(cb->QWidget::font().bold(), i == 7);
         QVERIFY(!drv::visible(ex, kReps[i]));
         QCOMPARE(drv::foreColor(ex, kReps[i]), BgrColor(0x0000FF));

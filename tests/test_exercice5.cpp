@@ -40,14 +40,14 @@ void TestExercice5::designState() {
         QStringList items;
     } lists[] = {{"cb1", sexes}, {"cb2", sexes}, {"cb5", pairs}, {"cb7", pairs}};
     for (const auto& l : lists)
-        QCOMPARE(drv::itemsOf(*drv::get<ComboBox>(ex, l.list)), l.items);
+        QCOMPARE(drv::items(ex, l.list), l.items);
     for (const char* name : {"cb4", "cb6"}) {
-        const QStringList items = drv::itemsOf(*drv::get<ComboBox>(ex, name));
+        const QStringList items = drv::items(ex, name);
         QCOMPARE(items.size(), 23);
         QCOMPARE(items.first(), QStringLiteral("1"));
         QCOMPARE(items.last(), QStringLiteral("23"));
     }
-    const QStringList counts = drv::itemsOf(*drv::get<ComboBox>(ex, "cb3"));
+    const QStringList counts = drv::items(ex, "cb3");
     QCOMPARE(counts.size(), 46);
     QCOMPARE(counts.first(), QStringLiteral("1 chromosomes"));
     QCOMPARE(counts.last(), QStringLiteral("46 chromosomes"));

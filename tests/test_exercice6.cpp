@@ -32,13 +32,13 @@ void TestExercice6::designState() {
     ExerciseScreen& ex = run.open(6);
     drv::checkNamesUnique(ex);
     QCOMPARE(drv::text(ex, "lblInfo"), drv::kInstruction);
-    QCOMPARE(drv::itemsOf(*drv::get<ComboBox>(ex, "cb1")),
+    QCOMPARE(drv::items(ex, "cb1"),
              QStringList(
                  {QStringLiteral("stéréotype"), QStringLiteral("prototype"), QStringLiteral("caryotype")}));
-    QCOMPARE(drv::itemsOf(*drv::get<ComboBox>(ex, "cb2")),
+    QCOMPARE(drv::items(ex, "cb2"),
              QStringList({QStringLiteral("féminin"), QStringLiteral("masculin"), QStringLiteral("inconnu")}));
     for (int k = 3; k <= 6; ++k) {
-        const QStringList items = drv::itemsOf(*drv::get<ComboBox>(ex, QStringLiteral("cb%1").arg(k)));
+        const QStringList items = drv::items(ex, QStringLiteral("cb%1").arg(k));
         QCOMPARE(items.size(), 23);
         QCOMPARE(items.first(), QStringLiteral("1"));
         QCOMPARE(items.last(), QStringLiteral("23"));

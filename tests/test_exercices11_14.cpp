@@ -60,13 +60,6 @@ QList<ComboBox*> lists(const ExerciseScreen& ex) {
     return ex.window()->findChildren<ComboBox*>();
 }
 
-QStringList items(const ComboBox* cb) {
-    QStringList out;
-    for (int i = 0; i < cb->ListCount(); ++i)
-        out << cb->List(i);
-    return out;
-}
-
 } // namespace
 
 class TestExercices11To14 : public QObject {
@@ -196,7 +189,7 @@ void TestExercices11To14::givenAndAskedGroups() {
         if (groups[i] == "list") {
             ++asked;
             QVERIFY2(groupList && !given, qPrintable(p));
-            QCOMPARE(items(groupList), (QStringList{"A", "B", "AB", "O", "?"}));
+            QCOMPARE(drv::items(ex, groupList->objectName()), (QStringList{"A", "B", "AB", "O", "?"}));
         } else {
             QVERIFY2(!groupList && given, qPrintable(p));
             QCOMPARE(drv::text(ex, "lblGroupe" + p), groups[i]);
@@ -205,7 +198,7 @@ void TestExercices11To14::givenAndAskedGroups() {
         for (const QString& name : {allele1(p), allele2(p)}) {
             auto* cb = drv::get<ComboBox>(ex, name);
             QVERIFY2(cb, qPrintable(name));
-            QCOMPARE(items(cb), (QStringList{"A", "B", "O", "?"}));
+            QCOMPARE(drv::items(ex, name), (QStringList{"A", "B", "O", "?"}));
         }
     }
     const QList<ComboBox*> all = lists(ex);
