@@ -9,15 +9,28 @@
 
 App::App() : nav([this](int n) { exercise(n).Show(); }) {
     for (int n = 1; n <= 20; ++n) exercises_[std::size_t(n)] = makeExercise(n, &nav.accueil);
-    nav.homeOpened = [this] { prepareExercises(1); };
+    nav.homeOpened = [this] { prepareExercises(); };
 }
 
-void App::prepareExercises(int from) {
-    // One screen per turn of the event loop, so the home screen answers the pupil all along.
-    if (from > 20) return;
-    QTimer::singleShot(0, &guard_, [this, from] {
-        exercise(from).Prepare();
-        prepareExercises(from + 1);
+void App::prepareExercises() {
+    for (int n = 1; n <= 20; ++n)
+        preparation_.push_back([this, n] {
+            // Building the screen tells which pictures it draws: they are readied next, before the next screen.
+            std::vector<std::function<bool()>> pictures = exercise(n).preparation();
+            preparation_.insert(preparation_.begin() + 1, pictures.begin(), pictures.end());
+            return false;
+        });
+    prepareNext();
+}
+
+void App::prepareNext() {
+    // One short step per turn of the event loop, so the home screen answers the pupil all along.
+    if (preparation_.empty()) return;
+    QTimer::singleShot(0, &guard_, [this] {
+        if (preparation_.empty()) return;
+        std::function<bool()> step = preparation_.front();
+        if (!step()) preparation_.pop_front();
+        prepareNext();
     });
 }
 

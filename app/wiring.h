@@ -5,6 +5,8 @@
 
 #include <QObject>
 #include <array>
+#include <deque>
+#include <functional>
 #include <memory>
 
 class App {
@@ -16,8 +18,10 @@ public:
     forms::ExerciseScreen& exercise(int n) { return *exercises_.at(std::size_t(n)); }
 
 private:
-    void prepareExercises(int from);
+    void prepareExercises();
+    void prepareNext();
     std::array<std::unique_ptr<forms::ExerciseScreen>, 21> exercises_;
+    std::deque<std::function<bool()>> preparation_; // each step returns true while it has more to do
     QObject guard_; // pending preparations go with the run
 };
 

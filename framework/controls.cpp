@@ -4,6 +4,8 @@
 #include "framework/pictures.h"
 
 #include <QEvent>
+#include <QHash>
+#include <QIcon>
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -366,23 +368,23 @@ void Picture::paintEvent(QPaintEvent*) {
     paintOn(p);
 }
 
-void Picture::prerender() {
-    const qreal dpr = devicePixelRatioF();
-    QImage scratch(size() * dpr, QImage::Format_ARGB32_Premultiplied);
-    scratch.setDevicePixelRatio(dpr);
-    QPainter p(&scratch);
-    paintOn(p);
+QRectF Picture::target() const {
+    const QSize s = pictureSize(source_);
+    const QRectF box = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
+    const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
+    return box.adjusted(w, w, -w, -w);
+}
+
+std::function<bool()> Picture::preparation() const {
+    if (source_.isEmpty()) return {};
+    return preparePicture(source_, target().size(), devicePixelRatioF());
 }
 
 void Picture::paintOn(QPainter& p) {
-    const double w = bordered_ ? std::max(1.0, scale()) : 0.0;
     // An empty bordered picture still shows its frame.
-    if (QSvgRenderer* r = source_.isEmpty() ? nullptr : renderer(source_)) {
-        const QSize s = r->defaultSize();
-        const QRectF target = stretch_ ? QRectF(rect()) : QRectF(0, 0, s.width() * scale(), s.height() * scale());
-        drawPicture(p, *r, source_, target.adjusted(w, w, -w, -w));
-    }
+    if (QSvgRenderer* r = source_.isEmpty() ? nullptr : renderer(source_)) drawPicture(p, *r, source_, target());
     if (!bordered_) return;
+    const double w = std::max(1.0, scale());
     const double W = width(), H = height();
     for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
         p.fillRect(edge, Qt::black);
@@ -591,7 +593,12 @@ CommandButton* CommandButton::face(BgrColor c) {
 }
 
 CommandButton* CommandButton::picture(const QString& resource, int sizePx) {
-    setIcon(QIcon(resource));
+    // One icon per picture for the run: the toolkit keeps an icon's drawings under the icon's identity,
+    // so a new icon at every opening would leave a new set of drawings behind each time.
+    static QHash<QString, QIcon> icons;
+    auto it = icons.find(resource);
+    if (it == icons.end()) it = icons.insert(resource, QIcon(resource));
+    setIcon(*it);
     const int s = std::max(1, int(std::lround(sizePx * scale())));
     setIconSize(QSize(s, s));
     return this;

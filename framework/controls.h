@@ -206,8 +206,9 @@ public:
     // A picture button: clicked with the mouse, never focused, read out as a button.
     Picture* button(const QString& word);
     bool isButton() const { return button_; }
-    // Draws the picture once off screen, so that its first showing costs nothing.
-    void prerender();
+    // Readies the picture for its first showing, a share at a time (see preparePicture); empty if there
+    // is nothing to draw.
+    std::function<bool()> preparation() const;
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
     Picture* bordered(bool on = true);
     bool BorderStyle() const { return bordered_; }
@@ -220,6 +221,8 @@ protected:
 
 private:
     void paintOn(QPainter& p);
+    // Where the drawing goes in the control, in its own pixels.
+    QRectF target() const;
     QString source_;
     bool stretch_ = true;
     bool drag_ = false;

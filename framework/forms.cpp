@@ -152,15 +152,18 @@ void Form::Show() {
     }
 }
 
-void Form::Prepare() {
-    if (window_ || run().ended) return;
+std::vector<std::function<bool()>> Form::preparation() {
+    std::vector<std::function<bool()>> steps;
+    if (window_ || run().ended) return steps;
     window_ = new FormWindow(this, design());
     build();
     for (QWidget* w : window_->findChildren<QWidget*>())
-        if (auto* p = dynamic_cast<Picture*>(w)) p->prerender();
+        if (auto* p = dynamic_cast<Picture*>(w))
+            if (auto step = p->preparation()) steps.push_back(std::move(step));
     delete window_.data();
     window_ = nullptr;
     tabOrder_.clear();
+    return steps;
 }
 
 void Form::Unload() {

@@ -62,9 +62,11 @@ public:
     // Destroys the window and its controls; the screen object and its own variables live on.
     void Unload();
     bool loaded() const { return window_ != nullptr; }
-    // Builds the screen's controls once out of sight and draws its pictures, so that its first Show is as
-    // quick as the next ones; the screen stays unloaded.
-    void Prepare();
+    // Readies the screen out of sight, so that its first Show is as quick as the next ones, in small steps
+    // for the event loop to run between them: the controls are built (and thrown away) at once, to learn
+    // which pictures the screen draws at which sizes; each returned step readies a share of one picture
+    // and returns false once that picture is ready. The screen stays unloaded.
+    std::vector<std::function<bool()>> preparation();
     FormWindow* window() const { return window_; }
     QWidget* canvas() const { return window_ ? window_->canvas() : nullptr; }
     // The caption shown in the title bar.

@@ -3,6 +3,7 @@
 #   scripts/morvelle.sh start      build and start Morvelle 3
 #   scripts/morvelle.sh test       build and run every test
 #   scripts/morvelle.sh shots DIR  build and render every screen to PNG files in DIR
+#   scripts/morvelle.sh bench ...  build and run the benchmark (options: see README)
 #   scripts/morvelle.sh package    build the Debian package morvelle3_<version>_amd64.deb in this folder
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -44,6 +45,12 @@ shots)
     build build
     ./build/morvelle3-shots "${2:?where to write the pictures}"
     ;;
+bench)
+    install_missing
+    build build
+    shift
+    ./build/morvelle3-bench "$@"
+    ;;
 package)
     install_missing dpkg-dev file # CPack asks dpkg-shlibdeps for the libraries' packages
     build build
@@ -53,7 +60,7 @@ package)
     ls morvelle3_*_amd64.deb
     ;;
 *)
-    echo "usage: $0 start | test | shots DIR | package" >&2
+    echo "usage: $0 start | test | shots DIR | bench [--short] [--runs R] [--cycles N] [--display] | package" >&2
     exit 2
     ;;
 esac

@@ -3,6 +3,10 @@
 #include "framework/pictures.h"
 #include "tests/driver.h"
 
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
 using namespace forms;
 
 namespace {
@@ -43,6 +47,7 @@ class TestExercice7 : public QObject {
     void presses();
     void nothingReactsAfterValidation();
     void correction();
+    void correctionCaptionsOnBlankPaper();
     void reopenedStartsWithNoChoice();
 };
 
@@ -146,6 +151,45 @@ void TestExercice7::correction() {
     drv::click(ex, "imgContinuer");
     QVERIFY(!ex.loaded());
     QVERIFY(drv::visible(run.nav().accueil, "imgFeurouge(6)"));
+}
+
+// The correction writes its red captions over caryotype 1: under them, and under the line to the ring, the
+// picture must be bare paper, or the captions stand over chromosomes.
+void TestExercice7::correctionCaptionsOnBlankPaper() {
+    drv::Run run;
+    run.toHome();
+    ExerciseScreen& ex = run.open(7);
+    drv::click(ex, "imgValidation");
+    drv::click(ex, "imgCorrection");
+    QWidget* picture = drv::control(ex, "Image13")->widget();
+    const QString source = drv::get<Picture>(ex, "Image13")->Source();
+    QImage drawn(pictureSize(source), QImage::Format_RGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    renderer(source)->render(&painter, QRectF(drawn.rect()));
+    painter.end();
+    const double k = double(drawn.width()) / picture->width(); // widget pixels to picture pixels
+    auto blank = [&](const QPoint& widgetPoint) {
+        const QPoint p = (QPointF(widgetPoint) * k).toPoint();
+        return !drawn.rect().contains(p) || drawn.pixel(p) == qRgb(255, 255, 255);
+    };
+    for (const char* name : {"Label6", "Label7"}) {
+        QWidget* label = drv::control(ex, name)->widget();
+        QVERIFY(label->isVisible());
+        const QRect area(picture->mapFrom(picture->window(), label->mapTo(label->window(), QPoint())),
+                         label->size());
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                QVERIFY2(blank({x, y}),
+                         qPrintable(QStringLiteral("%1 covers ink at %2,%3").arg(name).arg(x).arg(y)));
+    }
+    // Line1 runs from the caption to the ring, in frame twips; it may end on the ring's edge.
+    const double twip = picture->width() / 4635.0;
+    const QPointF from(2520, 4920), to(3600, 4680), image13(240, 1080);
+    for (int i = 0; i <= 20; ++i) {
+        const QPointF t = (from + (to - from) * (0.9 * i / 20) - image13) * twip;
+        QVERIFY2(blank(t.toPoint()), qPrintable(QStringLiteral("the line crosses ink at step %1").arg(i)));
+    }
 }
 
 void TestExercice7::reopenedStartsWithNoChoice() {

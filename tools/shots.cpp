@@ -3,10 +3,12 @@
 // Exercise screens are rendered in their design state, after a right answer (where the screen has one),
 // after a wrong answer (the screen's typical one, or blank) and with the correction shown.
 #include "app/wiring.h"
+#include "framework/controls.h"
 #include "framework/dragdrop.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QTextStream>
 #include <cstdio>
 #include <cstdlib>
@@ -22,14 +24,45 @@ void snap(forms::Form& f, const QString& name) {
     if (!f.window()->grab().save(path)) std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
-// A screen with pictures to drag: the first one, caught on its way with its icon under the pointer.
+// The drop target a pupil would most likely aim at from a source: the nearest control that takes drops
+// and really is the one under its own centre, apart from the source. None on a screen without drops.
+QWidget* nearestDropTarget(QWidget* window, const QWidget* source) {
+    const QPoint from = source->mapTo(window, source->rect().center());
+    QWidget* best = nullptr;
+    int bestDistance = 0;
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        forms::Control* c = forms::controlOf(w);
+        if (!c || c->widget() != w || !c->onDragDrop || w == source || !w->isVisible() || !w->isEnabled())
+            continue;
+        const QPoint centre = w->mapTo(window, w->rect().center());
+        if (forms::controlAt(window, centre) != c) continue;
+        const int d = (centre - from).manhattanLength();
+        if (!best || d < bestDistance) best = w, bestDistance = d;
+    }
+    return best;
+}
+
+// A screen with pictures to drag: the first one, pressed at its centre and carried over the nearest drop
+// target, so that the icon or the outline under the pointer stands clearly away from its source.
 void snapDrag(forms::Form& f, const QString& name) {
-    for (QWidget* w : f.window()->findChildren<QWidget*>()) {
+    QWidget* window = f.window();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
         auto* p = dynamic_cast<forms::Picture*>(w);
         if (!p || !p->dragAutomatic() || !p->isVisible()) continue;
-        forms::DragController::instance().start(p, p->mapToGlobal(p->rect().center() + QPoint(90, -120)));
+        forms::DragController& drag = forms::DragController::instance();
+        drag.start(p, p->mapToGlobal(p->rect().center()));
+        const QWidget* target = nearestDropTarget(window, p);
+        // Aimed a little off the target's centre, as a hand aims: an outline the size of the target
+        // would otherwise hide in its border. The pointer stays on the target, so a release would drop.
+        const QPoint to = target ? target->mapToGlobal(target->rect().center() +
+                                                       QPoint(target->width() / 4, target->height() / 4))
+                                 : p->mapToGlobal(p->rect().center() + QPoint(90, -120));
+        // The drag follows plain mouse moves, as it does under the pupil's hand.
+        QMouseEvent move(QEvent::MouseMove, window->mapFromGlobal(to), to, Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(window, &move);
         snap(f, name);
-        forms::DragController::instance().cancel();
+        drag.cancel();
         return;
     }
 }

@@ -21,7 +21,13 @@ Usage: python3 tools/karyotype/karyotype.py [DESCRIPTION.json ...]
     sex_x         x in pixels of the centre of the sex groups, for a picture
                   whose sex chromosomes something on screen points at
                                                    [spread like the others]
-    rows          first and last autosome of each row  [[1,5],[6,12],[13,18],[19,22]]
+    sex_y         y in pixels of the middle of the last row, chromosomes and
+                  numbers, for a picture whose sex chromosomes something on
+                  screen rings                    [spaced like the others]
+    rows          first and last autosome of each row; an empty last row []
+                  leaves the sex groups a row of their own, its left part
+                  free for captions the screen writes there
+                                                [[1,5],[6,12],[13,18],[19,22]]
     scale_bar     true draws a 10 µm bar at the bottom left              [false]
     satellites    true draws the satellites of the acrocentrics          [false]
     label_size    font size of the numbers, in pixels                    [10]
@@ -197,7 +203,8 @@ def rows_of(d, sex_key):
     copies, extra = d.get("copies", 2), d.get("extra", [])
     ring = d.get("ring", {})
     rows = []
-    for a, b in d.get("rows", [[1, 5], [6, 12], [13, 18], [19, 22]]):
+    for span in d.get("rows", [[1, 5], [6, 12], [13, 18], [19, 22]]):
+        a, b = span or (1, 0)
         row = [("group", str(n), [str(n)] * (copies + extra.count(n))) for n in range(a, b + 1)]
         if ring.get("arrow") and a <= int(ring["group"]) <= b:
             row.append(("arrow",))
@@ -265,6 +272,8 @@ def render(d):
     shapes, uses, marks = {}, [], []
     y = row_gap
     for i, row in enumerate(rows):
+        if i == len(rows) - 1 and "sex_y" in d:
+            y = d["sex_y"] - ((tops[i] + bottoms[i]) * s + label_h) / 2
         cen_y, base = y + tops[i] * s, y + (tops[i] + bottoms[i]) * s
         lefts = xs(row, fit[i], i == len(rows) - 1)
         for item, x in zip(row, lefts):
