@@ -5,6 +5,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(MORVELLE_APP_ID));
     initialiseProgram();
     App morvelle;
     morvelle.start();

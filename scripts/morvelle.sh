@@ -4,14 +4,15 @@
 #   scripts/morvelle.sh test       build and run every test
 #   scripts/morvelle.sh shots DIR  build and render every screen to PNG files in DIR
 #   scripts/morvelle.sh bench ...  build and run the benchmark (options: see README)
+#   scripts/morvelle.sh package    build the Debian package morvelle3_<version>_amd64.deb in this folder
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2 poppler-utils)
 
-install_missing() {
+install_missing() { # extra packages...
     local missing=()
-    for p in "${PACKAGES[@]}"; do
+    for p in "${PACKAGES[@]}" "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -50,8 +51,16 @@ bench)
     shift
     ./build/morvelle3-bench "$@"
     ;;
+package)
+    install_missing dpkg-dev file # CPack asks dpkg-shlibdeps for the libraries' packages
+    build build
+    rm -f build/package/*.deb ./morvelle3_*_amd64.deb
+    (cd build && cpack -G DEB -B package >/dev/null)
+    cp build/package/morvelle3_*_amd64.deb .
+    ls morvelle3_*_amd64.deb
+    ;;
 *)
-    echo "usage: $0 start | test | shots DIR | bench [--short] [--runs R] [--cycles N] [--display]" >&2
+    echo "usage: $0 start | test | shots DIR | bench [--short] [--runs R] [--cycles N] [--display] | package" >&2
     exit 2
     ;;
 esac
