@@ -10,6 +10,9 @@
 App::App() : nav([this](int n) { exercise(n).Show(); }) {
     for (int n = 1; n <= 20; ++n) exercises_[std::size_t(n)] = makeExercise(n, &nav.accueil);
     nav.homeOpened = [this] { prepareExercises(); };
+    nav.closeExercises = [this] {
+        for (int n = 1; n <= 20; ++n) exercise(n).Close();
+    };
 }
 
 void App::prepareExercises() {

@@ -232,6 +232,10 @@ void Exercice17::imgCellule_DragDrop(int index, Control* source, int, int) {
     const int k = source ? source->Index() : -1;
     if (k < 1 || k > 3 || imgCaryo[k] != source) return;
     if (Shape* nucleus = nucleusOf(index)) nucleus->setFillColor(kKaryotype[k]);
+    // The cell tells a screen reader which karyotype its nucleus now shows.
+    for (const Cell& c : kCells)
+        if (c.index == index && imgCellule[index])
+            imgCellule[index]->describe(u(c.caption) + QStringLiteral(" : caryotype %1").arg(k));
 }
 
 std::vector<QWidget*> Exercice17::answerControls() {

@@ -228,6 +228,7 @@ void Exercice18::revealCorrection() {
 }
 
 bool Exercice18::enterRightAnswers() {
+    cmdEffacer_Click(); // chromosomes the pupil placed before would count too
     img_DragDrop(1, Image1[1], 0, 0);
     img_DragDrop(2, Image1[4], 0, 0);
     return true;

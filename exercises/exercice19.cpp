@@ -61,6 +61,21 @@ const Person kPersons[] = {
     {true,  {11280, 5280}, kOrangeSquare, {2760, 2520}, 13}, // son of 6 and 7
 };
 // clang-format on
+// What a screen reader says of each person, who is drawn, not named, on the tree.
+const char* const kWho[] = {
+    "grand-père maternel de Rémi",
+    "grand-mère maternelle de Rémi",
+    "grand-père paternel de Rémi",
+    "grand-mère paternelle de Rémi",
+    "tante maternelle de Rémi",
+    "mère de Rémi",
+    "père de Rémi",
+    "tante paternelle de Rémi",
+    "oncle paternel de Rémi",
+    "Rémi",
+    "soeur de Rémi",
+    "frère de Rémi",
+};
 constexpr int kSymbol = 735, kCopySymbol = 495, kTarget = 495, kTargetInset = 120;
 
 // A couple's lines: the marriage line between the two symbols, the descent from its middle to the
@@ -112,6 +127,12 @@ const char* const kExplanation =
 
 QString u(const char* s) {
     return QString::fromUtf8(s);
+}
+
+QString personName(int i) {
+    return QStringLiteral("Individu %1, %2, %3")
+        .arg(i + 1)
+        .arg(kPersons[std::size_t(i)].man ? QStringLiteral("homme") : QStringLiteral("femme"), u(kWho[i]));
 }
 
 Shape* symbol(Shape* s, bool man, int left, int top, int side, BgrColor fill) {
@@ -170,7 +191,7 @@ void Exercice19::buildTree() {
     for (int i = 0; i < int(std::size(kPersons)); ++i) {
         const QPoint at = kPersons[std::size_t(i)].tree + QPoint(kTargetInset, kTargetInset);
         make(perso, "perso", i)
-            ->describe(QStringLiteral("Individu %1").arg(i + 1))
+            ->describe(personName(i))
             ->drop([this, i](Control* src, int x, int y) { perso_DragDrop(i, src, x, y); })
             ->at(at.x(), at.y(), kTarget, kTarget);
     }
@@ -215,6 +236,9 @@ void Exercice19::perso_DragDrop(int index, Control* source, int, int) {
     const int k = source ? source->Index() : -1;
     if (k < 0 || k >= int(std::size(kTokens)) || couleur[k] != source || !cadre[index]) return;
     cadre[index]->setFillColor(kTokens[std::size_t(k)].paints);
+    if (perso[index])
+        perso[index]->describe(personName(index) + QStringLiteral(" : ") +
+                               u(kTokens[std::size_t(k)].caption));
 }
 
 std::vector<QWidget*> Exercice19::answerControls() {

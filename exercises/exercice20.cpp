@@ -403,6 +403,8 @@ bool Exercice20::enterRightAnswers() {
         lists_[std::size_t(g)]->setCurrentIndex(lists_[std::size_t(g)]->findText(u(kAccepted[0].lists[g])));
         gameteList_Click(g);
     }
-    checks_[std::size_t(kAccepted[0].albino)]->setValue(1);
+    // Only the albino egg cell's box: boxes the pupil ticked before are unticked.
+    for (std::size_t k = 1; k <= 4; ++k)
+        checks_[k]->setValue(int(k) == kAccepted[0].albino ? 1 : 0);
     return true;
 }

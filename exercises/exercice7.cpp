@@ -83,6 +83,9 @@ void Exercice7::buildContent() {
                 ->describe(u(c.caption) + QStringLiteral(" : ") + u(c.shows))
                 ->mouseDown([this, k](int b, int s, int x, int y) { img_MouseDown(k, b, s, x, y); })
                 ->at(c.small.x(), c.small.y(), c.small.width(), c.small.height());
+        img[std::size_t(k)]->setAccessibleDescription(
+            k <= 3 ? u("Espace pour l'afficher en grand et le choisir.")
+                   : u("Espace pour l'afficher en grand."));
         make<Label>(c.label)
             ->font(kBold9)
             ->align(Align::Centre)

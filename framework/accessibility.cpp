@@ -1,6 +1,7 @@
 // Lightweight controls paint themselves, so they tell assistive technology what they are:
 // a label reads its caption, a picture button its word, a content picture what it shows.
 #include "framework/controls.h"
+#include "framework/dragdrop.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,7 +15,11 @@ public:
     AccessibleControl(QWidget* w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name) {
-            if (Control* c = dynamic_cast<Control*>(widget())) return c->accessibleText();
+            if (Control* c = dynamic_cast<Control*>(widget())) {
+                // A source carried from the keyboard says what is happening to it.
+                const QString said = DragController::instance().announcementFor(widget());
+                return said.isEmpty() ? c->accessibleText() : c->accessibleText() + QStringLiteral(" – ") + said;
+            }
         }
         return QAccessibleWidget::text(t);
     }

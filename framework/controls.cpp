@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QSvgRenderer>
 #include <climits>
 #include <cmath>
@@ -313,6 +314,19 @@ void Line::paintEvent(QPaintEvent*) {
 
 // ---------------------------------------------------------------- Picture
 
+namespace {
+const QString kDragHelp = QStringLiteral(
+    "Espace ou Entrée pour le prendre, puis flèches ou Tab pour choisir où le déposer, Espace ou Entrée "
+    "pour le déposer, Échap pour le reposer.");
+const QString kMenuHelp = QStringLiteral("Touche Menu pour l'afficher.");
+const QString kPressHelp = QStringLiteral("Espace pour le choisir.");
+const QString kShortcutHelp = QStringLiteral("Raccourci clavier : %1");
+} // namespace
+
+QString dropTargetHelp() {
+    return QStringLiteral("Emplacement où déposer : Espace ou Entrée y dépose ce que tu as pris au clavier.");
+}
+
 Picture::Picture(QWidget* parent) : Ctl(parent) { setFocusPolicy(Qt::NoFocus); }
 
 Picture* Picture::source(const QString& resource, bool stretch) {
@@ -330,12 +344,28 @@ Picture* Picture::click(std::function<void()> f) {
 
 Picture* Picture::mouseDown(std::function<void(int, int, int, int)> f) {
     onMouseDown_ = std::move(f);
+    // Tab only: a click must not leave a focus frame a mouse user never asked for.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(drag_ ? kDragHelp + QLatin1Char(' ') + kMenuHelp : kPressHelp);
     return this;
 }
 
 Picture* Picture::draggable(const QString& dragIcon) {
     drag_ = true;
     dragIcon_ = dragIcon;
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(onMouseDown_ ? kDragHelp + QLatin1Char(' ') + kMenuHelp : kDragHelp);
+    return this;
+}
+
+Picture* Picture::shortcut(const QKeySequence& key) {
+    // Bound to the picture, a shortcut is dead while the picture is hidden or disabled; the check below
+    // keeps it so even if the widget's own state lags behind the control's.
+    auto* s = new QShortcut(key, this, [this] {
+        if (Visible() && isEnabled() && onClick_) onClick_();
+    });
+    s->setContext(Qt::WindowShortcut);
+    setAccessibleDescription(kShortcutHelp.arg(key.toString(QKeySequence::NativeText)));
     return this;
 }
 
@@ -366,6 +396,54 @@ void Picture::Place(int left, int top, int width, int height) {
 void Picture::paintEvent(QPaintEvent*) {
     QPainter p(this);
     paintOn(p);
+    if (focusRing_ && hasFocus()) {
+        // Where the keyboard stands: a dotted frame, inside the picture since nothing may spill over.
+        const double w = std::max(2.0, 2 * scale());
+        p.setPen(QPen(QColor(0, 84, 196), w, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(w / 2, w / 2, -w / 2, -w / 2));
+    }
+}
+
+void Picture::focusInEvent(QFocusEvent* e) {
+    // Only a pupil who came with the keyboard sees the frame; the screen's first focus is silent.
+    focusRing_ = e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason;
+    update();
+    QWidget::focusInEvent(e);
+}
+
+void Picture::focusOutEvent(QFocusEvent* e) {
+    focusRing_ = false;
+    DragController::instance().forget(this);
+    update();
+    QWidget::focusOutEvent(e);
+}
+
+void Picture::pressFromKeyboard(int button) {
+    if (!onMouseDown_ || !isEnabled()) return;
+    const QPoint c = rect().center();
+    onMouseDown_(button, 0, twipsOf(c.x()), twipsOf(c.y()));
+}
+
+void Picture::keyPressEvent(QKeyEvent* e) {
+    if (!focusRing_) {
+        focusRing_ = true;
+        update();
+    }
+    const int k = e->key();
+    const bool plain = e->modifiers() == Qt::NoModifier || e->modifiers() == Qt::KeypadModifier;
+    const bool menu = k == Qt::Key_Menu || (k == Qt::Key_F10 && e->modifiers() == Qt::ShiftModifier);
+    if (menu && onMouseDown_) {
+        pressFromKeyboard(2);
+    } else if (plain && !e->isAutoRepeat() && drag_ && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)) {
+        DragController::instance().startFromKeyboard(this);
+    } else if (plain && !e->isAutoRepeat() && !drag_ && k == Qt::Key_Space) {
+        pressFromKeyboard(1);
+    } else {
+        QWidget::keyPressEvent(e);
+        return;
+    }
+    e->accept();
 }
 
 QRectF Picture::target() const {

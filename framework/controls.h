@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -60,6 +61,9 @@ private:
     QString accessibleText_;
 };
 
+// What a screen reader says of a drop target, besides its name.
+QString dropTargetHelp();
+
 // Fluent setters shared by every kind, so a screen's design reads one line a control.
 template <class Self, class Base> class Ctl : public Base, public Control {
 public:
@@ -90,6 +94,7 @@ public:
     }
     Self* drop(std::function<void(Control*, int, int)> f) {
         onDragDrop = std::move(f);
+        this->setAccessibleDescription(dropTargetHelp());
         return self();
     }
 
@@ -116,6 +121,7 @@ public:
     // A fixed single border: a thin black frame round the label.
     Label* bordered();
     Label* click(std::function<void()> f);
+    bool reactsToMouse() const { return bool(onClick_); }
     QString accessibleText() const override { return caption_; }
     void Place(int left, int top, int width, int height) override;
 
@@ -198,17 +204,24 @@ public:
     // Takes over another picture's image, as assigning one image's picture to another does.
     void setPicture(const Picture* other) { source(other->source_, stretch_); }
     Picture* click(std::function<void()> f);
+    // A picture with a MouseDown handler is also reached with Tab: Space presses it as the left button
+    // would, the menu key (or Shift+F10) as the right one.
     Picture* mouseDown(std::function<void(int button, int shift, int x, int y)> f);
-    // Automatic drag mode: a left press starts a drag showing the icon (or the control's outline).
+    // Automatic drag mode: a left press starts a drag showing the icon (or the control's outline). The
+    // picture is reached with Tab, and Space or Enter starts the same drag from the keyboard.
     Picture* draggable(const QString& dragIcon = QString());
     bool dragAutomatic() const { return drag_; }
     const QString& DragIcon() const { return dragIcon_; }
     // A picture button: clicked with the mouse, never focused, read out as a button.
     Picture* button(const QString& word);
     bool isButton() const { return button_; }
+    // A key that clicks the picture button from anywhere in its window, and only while it shows.
+    Picture* shortcut(const QKeySequence& key);
     // Readies the picture for its first showing, a share at a time (see preparePicture); empty if there
     // is nothing to draw.
     std::function<bool()> preparation() const;
+    // Whether a click on it does anything.
+    bool reactsToMouse() const { return button_ || onClick_ || onMouseDown_; }
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.
     Picture* bordered(bool on = true);
     bool BorderStyle() const { return bordered_; }
@@ -218,9 +231,14 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
+    void focusInEvent(QFocusEvent*) override;
+    void focusOutEvent(QFocusEvent*) override;
 
 private:
     void paintOn(QPainter& p);
+    void pressFromKeyboard(int button);
+    bool focusRing_ = false;
     // Where the drawing goes in the control, in its own pixels.
     QRectF target() const;
     QString source_;

@@ -23,6 +23,12 @@ const FontDef kInfoFont{QStringLiteral("Arial"), 9.75, Weight::Bold};
 const QString kPictures = QStringLiteral(":/assets/common/");
 } // namespace
 
+// Function keys: no access key uses them, typing never produces them, lists and text boxes leave them alone.
+const QKeySequence kValidationKey(Qt::Key_F5);
+const QKeySequence kCorrectionKey(Qt::Key_F6);
+const QKeySequence kContinuerKey(Qt::Key_F7);
+const QKeySequence kAbandonKey(Qt::Key_F8);
+
 ExerciseScreen::ExerciseScreen(const ExerciseInfo& info, ExerciseHost* host)
     : Form(QStringLiteral("Exercice%1").arg(info.number)), info_(info), host_(host) {}
 
@@ -70,23 +76,27 @@ void ExerciseScreen::build() {
     imgValidation = make<Picture>(QStringLiteral("imgValidation"))
                         ->source(kPictures + "btn_validation.svg")
                         ->button(QStringLiteral("Validation"))
+                        ->shortcut(kValidationKey)
                         ->click([this] { imgValidation_Click(); })
                         ->at(240, 1680, 1710, 495);
     imgCorrection = make<Picture>(QStringLiteral("imgCorrection"))
                         ->source(kPictures + "btn_correction.svg")
                         ->button(QStringLiteral("Correction"))
+                        ->shortcut(kCorrectionKey)
                         ->click([this] { imgCorrection_Click(); })
                         ->at(240, 2280, 1710, 495)
                         ->hidden();
     imgContinuer = make<Picture>(QStringLiteral("imgContinuer"))
                        ->source(kPictures + "btn_continuer.svg")
                        ->button(QStringLiteral("Continuer"))
+                        ->shortcut(kContinuerKey)
                        ->click([this] { imgContinuer_Click(); })
                        ->at(240, 2880, 1710, 495)
                        ->hidden();
     imgAbandon = make<Picture>(QStringLiteral("imgAbandon"))
                      ->source(kPictures + "abandon_q.svg")
                      ->button(QStringLiteral("Abandon"))
+                        ->shortcut(kAbandonKey)
                      ->click([this] { imgAbandon_Click(); })
                      ->at(i.abandonLeft, 120, 390, 405);
     imgBon = make<Picture>(QStringLiteral("imgBon"))

@@ -50,6 +50,9 @@ struct ExerciseInfo {
     QString correctionMessage; // empty: the standard one
 };
 
+// The keys of the four picture buttons, the same on every exercise screen.
+extern const QKeySequence kValidationKey, kCorrectionKey, kContinuerKey, kAbandonKey;
+
 enum class Verdict { Right, Wrong, WrongWithTypo };
 
 namespace messages {

@@ -3,11 +3,14 @@
 #include "framework/dragdrop.h"
 #include "framework/style.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPlatformSurfaceEvent>
+#include <QWindow>
 #include <QStyleFactory>
 #include <QTimer>
 #include <algorithm>
@@ -53,6 +56,41 @@ void stackControls(QWidget* container) {
     }
 }
 
+// On X11 another program may destroy one of our windows outright; Qt itself does not react to that, so
+// the screen hears of it here and leaves as its close box would have it.
+class DestroyedFromOutside : public QAbstractNativeEventFilter {
+public:
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override {
+        if (type != "xcb_generic_event_t") return false;
+        // The wire layout of a DestroyNotify: type, pad, sequence, event window, destroyed window.
+        struct DestroyNotify {
+            quint8 responseType, pad;
+            quint16 sequence;
+            quint32 event, window;
+        };
+        const auto* ev = static_cast<const DestroyNotify*>(message);
+        if ((ev->responseType & 0x7f) != 17) return false;
+        for (Form* f : run().loaded) {
+            FormWindow* w = f->window();
+            if (w && w->internalWinId() == WId(ev->window))
+                QTimer::singleShot(0, w, [f, w] { f->windowLost(w); });
+        }
+        return false;
+    }
+};
+// Pictures the keyboard can press or drag come after the screen's own controls in the tab order, in the
+// order the screen builds them, so every stop a pupil knew stays where it was.
+void chainPictureStops(QWidget* canvas, const std::vector<QPointer<QWidget>>& own) {
+    QWidget* last = nullptr;
+    for (const auto& w : own)
+        if (w) last = w;
+    for (QWidget* w : canvas->findChildren<QWidget*>()) {
+        if (!dynamic_cast<Picture*>(w) || !(w->focusPolicy() & Qt::TabFocus)) continue;
+        if (last) QWidget::setTabOrder(last, w);
+        last = w;
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------- FormWindow
@@ -78,6 +116,24 @@ FormWindow::FormWindow(Form* form, const WindowDesign& design)
     canvas_->setPalette(p);
     canvas_->setAutoFillBackground(true);
     canvas_->resize(pxRect(0, 0, design.clientWidth, design.clientHeight).size());
+}
+
+FormWindow::~FormWindow() {
+    dying_ = true;
+    if (form_) form_->windowLost(this);
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    // The native window goes while the screen still counts it as its own: something outside destroyed it.
+    if (e->type() == QEvent::PlatformSurface && watched == windowHandle() &&
+        static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() ==
+            QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed &&
+        form_ && form_->window() == this) {
+        QTimer::singleShot(0, this, [this] {
+            if (form_) form_->windowLost(this);
+        });
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 void FormWindow::place() {
@@ -126,16 +182,21 @@ Form::Form(const QString& name) : name_(name) {}
 Form::~Form() {
     auto& l = run().loaded;
     l.erase(std::remove(l.begin(), l.end(), this), l.end());
-    delete window_.data();
+    if (FormWindow* w = window_) {
+        w->orphan();
+        delete w;
+    }
 }
 
 void Form::Show() {
     if (run().ended) return;
+    const bool fresh = !window_;
     if (!window_) {
         window_ = new FormWindow(this, design());
         run().loaded.push_back(this);
         build();
         stackControls(window_->canvas());
+        chainPictureStops(window_->canvas(), tabOrder_);
         Form_Load();
         if (!window_) return; // Form_Load may unload its own screen
         window_->place();
@@ -143,13 +204,27 @@ void Form::Show() {
     // A window shown for the first time comes up on top; one already showing is brought forward.
     if (window_->isVisible()) window_->raise();
     window_->show();
+    if (QWindow* handle = window_->windowHandle()) {
+        handle->removeEventFilter(window_);
+        handle->installEventFilter(window_);
+    }
     window_->activateWindow();
     for (const auto& w : tabOrder_) {
         if (w && w->isEnabled() && w->isVisibleTo(window_) && w->focusPolicy() != Qt::NoFocus) {
             w->setFocus(Qt::TabFocusReason);
-            break;
+            return;
         }
     }
+    // A screen whose only stops are pictures opens with nothing chosen: the window holds the focus, and
+    // the pupil's first Tab lands on the first picture.
+    bool picturesOnly = false;
+    if (fresh)
+        for (QWidget* w : window_->canvas()->findChildren<QWidget*>()) {
+            if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+            picturesOnly = dynamic_cast<Picture*>(w) != nullptr;
+            if (!picturesOnly) break;
+        }
+    if (picturesOnly) window_->setFocus(Qt::OtherFocusReason);
 }
 
 std::vector<std::function<bool()>> Form::preparation() {
@@ -160,8 +235,9 @@ std::vector<std::function<bool()>> Form::preparation() {
     for (QWidget* w : window_->findChildren<QWidget*>())
         if (auto* p = dynamic_cast<Picture*>(w))
             if (auto step = p->preparation()) steps.push_back(std::move(step));
-    delete window_.data();
+    FormWindow* w = window_;
     window_ = nullptr;
+    delete w;
     tabOrder_.clear();
     return steps;
 }
@@ -175,10 +251,21 @@ void Form::Unload() {
     l.erase(std::remove(l.begin(), l.end(), this), l.end());
     if (DragController::instance().indicator() && DragController::instance().indicator()->window() == w)
         DragController::instance().cancel();
-    w->hide();
-    // The handler that asked for the unload may still be running inside this window.
-    w->deleteLater();
+    // The window may outlive the screen object (deleted later, or by its destroyer): it forgets it now.
+    w->orphan();
+    if (!w->dying()) {
+        w->hide();
+        // The handler that asked for the unload may still be running inside this window.
+        w->deleteLater();
+    }
     scheduleEndCheck();
+}
+
+void Form::windowLost(FormWindow* w) {
+    if (!w || window_ != w) return;
+    closedByUser();
+    // A screen that would not close cannot keep a window it no longer has.
+    if (window_ == w) Unload();
 }
 
 void Form::tabOrder(const std::vector<QWidget*>& order) {
@@ -236,6 +323,8 @@ void initialise() {
     installFontSubstitutes();
     if (QStyle* s = QStyleFactory::create(QStringLiteral("Fusion"))) QApplication::setStyle(new ScaledStyle(s));
     QApplication::setQuitOnLastWindowClosed(false);
+    static DestroyedFromOutside watcher;
+    qApp->installNativeEventFilter(&watcher);
     installAccessibility();
 }
 

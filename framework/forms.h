@@ -35,16 +35,24 @@ class Form;
 class FormWindow : public QWidget {
 public:
     FormWindow(Form* form, const WindowDesign& design);
+    ~FormWindow() override;
     QWidget* canvas() const { return canvas_; }
     Form* form() const { return form_; }
     void place();
 
+    // Set while the window is being destroyed, when it can no longer be hidden or deleted.
+    bool dying() const { return dying_; }
+    // Forgets the screen, when the screen itself goes.
+    void orphan() { form_ = nullptr; }
+
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     Form* form_;
+    bool dying_ = false;
     WindowDesign design_;
     QWidget* canvas_;
 };
@@ -69,6 +77,10 @@ public:
     std::vector<std::function<bool()>> preparation();
     FormWindow* window() const { return window_; }
     QWidget* canvas() const { return window_ ? window_->canvas() : nullptr; }
+    // Closes the window as its close box does.
+    void Close() { if (loaded()) closedByUser(); }
+    // The window was destroyed from outside (not closed): the screen leaves as its close box would have it.
+    void windowLost(FormWindow* w);
     // The caption shown in the title bar.
     QString Caption() const { return design().caption; }
     // Renders the client area as displayed onto one page, scaled to fit and centred.

@@ -1,7 +1,9 @@
 #include "framework/printing.h"
 
 #include "framework/forms.h"
+#include "framework/safe_file.h"
 
+#include <QBuffer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
@@ -24,14 +26,18 @@ Page captureClientArea(const Form& form) {
 bool printPage(const Page& page, QPagedPaintDevice* device) {
     if (!device || page.size.isEmpty()) return false;
     device->setPageOrientation(page.size.width() > page.size.height() ? QPageLayout::Landscape
-                                                                       : QPageLayout::Portrait);
+                                                                      : QPageLayout::Portrait);
     QPainter painter;
     if (!painter.begin(device)) return false;
     const QRect area = painter.viewport();
-    const double k = std::min(double(area.width()) / page.size.width(), double(area.height()) / page.size.height());
+    const double k =
+        std::min(double(area.width()) / page.size.width(), double(area.height()) / page.size.height());
     painter.translate(area.x() + (area.width() - page.size.width() * k) / 2,
                       area.y() + (area.height() - page.size.height() * k) / 2);
-    painter.scale(k, k);
+    // A recorded picture plays itself back scaled from its own resolution to the device's; that scaling is
+    // already part of k, so it is taken out again.
+    const double replay = double(device->logicalDpiX()) / page.picture.logicalDpiX();
+    painter.scale(k / replay, k / replay);
     painter.drawPicture(0, 0, page.picture);
     return painter.end();
 }
@@ -44,11 +50,25 @@ bool printOnDefaultPrinter(const Page& page) {
     return printPage(page, &printer) && printer.printerState() != QPrinter::Error;
 }
 
-bool savePdf(const Page& page, const QString& path) {
-    QPdfWriter writer(path);
-    writer.setPageSize(QPageSize(QPageSize::A4));
-    writer.setResolution(300);
-    return printPage(page, &writer);
+QByteArray pdfOf(const Page& page, int dotsPerInch) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setResolution(dotsPerInch);
+        writer.setCreator(QStringLiteral("Morvelle 3"));
+        if (!printPage(page, &writer)) return QByteArray();
+    }
+    return buffer.data();
+}
+
+bool savePdf(const Page& page, const QString& path, QString* reason) {
+    const QByteArray pdf = pdfOf(page);
+    const QString why =
+        pdf.isEmpty() ? QStringLiteral("la page n'a pas pu être dessinée") : writeWholeFile(path, pdf);
+    if (reason) *reason = why;
+    return why.isEmpty();
 }
 
 } // namespace forms

@@ -104,6 +104,9 @@ void frmAccueil::chkExo_Click(int n) {
 void frmAccueil::lblExo1_Click() { chkExo_Click(1); }
 
 void frmAccueil::cmdQuitter_Click() {
+    // An exercise can still be open here (the home screen reached with Alt+Tab and closed, or Alt+Q): it
+    // leaves first, so that no result changes once the summary has read the record.
+    if (nav_.closeExercises) nav_.closeExercises();
     Unload();
     nav_.bilan.Show();
 }

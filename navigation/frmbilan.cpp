@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextBoundaryFinder>
 
 using namespace forms;
 
@@ -13,11 +14,23 @@ namespace {
 // Row headings keep the names they were given when rows 11 to 17 were added in reverse.
 const int kHeadingNames[21] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 18, 17, 16, 15, 14, 13, 12, 19, 20, 21};
 
+// Most disks take 255 bytes in a name: the stem keeps well within that, cut between whole characters
+// (an emoji or a letter with its accent is never split).
+const int kMaxStemBytes = 200;
+
 QString safeFileName(QString name) {
     for (QChar& c : name)
         if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
     name = name.simplified();
-    if (name.size() > 120) name.truncate(120);
+    if (name.toUtf8().size() > kMaxStemBytes) {
+        QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
+        qsizetype cut = 0;
+        for (qsizetype b = graphemes.toNextBoundary(); b > 0; b = graphemes.toNextBoundary()) {
+            if (name.left(b).toUtf8().size() > kMaxStemBytes) break;
+            cut = b;
+        }
+        name = name.left(cut).trimmed();
+    }
     return name + QStringLiteral(".pdf");
 }
 } // namespace
@@ -137,9 +150,14 @@ void frmBilan::offerPdf(const Page& page) {
                                        : QFileDialog::getSaveFileName(window(), QStringLiteral("Enregistrer le bilan"),
                                                                       proposed, QStringLiteral("Fichier PDF (*.pdf)"));
     if (path.isEmpty() || !loaded()) return;
-    if (!savePdf(page, path)) {
-        QMessageBox::warning(window(), QStringLiteral("Impression"),
-                             QStringLiteral("Le fichier n'a pas pu être enregistré :\n%1").arg(path));
+    QString reason;
+    if (!savePdf(page, path, &reason)) {
+        QMessageBox failed(QMessageBox::Warning, QStringLiteral("Impression"),
+                           QStringLiteral("Le fichier n'a pas pu être enregistré :\n%1\n\nRaison : %2.")
+                               .arg(QDir::toNativeSeparators(path), reason),
+                           QMessageBox::Ok, window());
+        failed.setObjectName(QStringLiteral("msgEnregistrement"));
+        failed.exec();
     }
 }
 

@@ -131,6 +131,8 @@ struct Navigation {
     explicit Navigation(std::function<void(int)> openExercise) : openExercise(std::move(openExercise)) {}
     Module1 record;
     std::function<void(int)> openExercise;
+    // Closes every exercise screen still open, each as its own close box does.
+    std::function<void()> closeExercises;
     // Told once the home screen is up, while the pupil reads the list.
     std::function<void()> homeOpened;
     frmPresentation presentation{*this};

@@ -29,6 +29,10 @@ private slots:
     void ladybirdOpensOneAboutBox();
     void quitterLeavesForTheSummary_data();
     void quitterLeavesForTheSummary();
+    void leavingTheHomeScreenClosesOpenExercises_data();
+    void leavingTheHomeScreenClosesOpenExercises();
+    void windowDestroyedFromOutside_data();
+    void windowDestroyedFromOutside();
 };
 
 void TestStartup::splashTimerShowsHint() {
@@ -336,6 +340,86 @@ void TestStartup::quitterLeavesForTheSummary() {
     QVERIFY(!run.nav().accueil.loaded());
     QVERIFY(run.nav().bilan.loaded());
     QVERIFY(!run.ended());
+}
+
+void TestStartup::leavingTheHomeScreenClosesOpenExercises_data() {
+    QTest::addColumn<bool>("closeBox"); // else Alt+Q, the home screen reached with Alt+Tab
+    QTest::addColumn<bool>("validated"); // exercise 3 answered right and validated first
+    QTest::newRow("closed from outside, exercise unanswered") << true << false;
+    QTest::newRow("closed from outside, exercise succeeded") << true << true;
+    QTest::newRow("Alt+Q, exercise unanswered") << false << false;
+}
+
+void TestStartup::leavingTheHomeScreenClosesOpenExercises() {
+    QFETCH(bool, closeBox);
+    QFETCH(bool, validated);
+    drv::Run run;
+    run.toHome();
+    Form& home = run.nav().accueil;
+    ExerciseScreen& ex = run.open(3);
+    if (validated) {
+        QVERIFY(ex.enterRightAnswers());
+        drv::click(ex, "imgValidation");
+    }
+    if (closeBox) {
+        home.window()->close();
+    } else {
+        QApplication::setActiveWindow(home.window());
+        drv::alt(home, 'Q');
+    }
+    drv::settle();
+    // The exercise left as its own close leaves it, before the summary read the record.
+    QVERIFY(!ex.loaded());
+    Form& summary = run.nav().bilan;
+    QVERIFY(summary.loaded());
+    QCOMPARE(run.record().Resultat[3], validated ? 1 : 0);
+    QCOMPARE(drv::text(summary, "lbl3"), validated ? QStringLiteral("Réussite") : QStringLiteral("Echec"));
+    QCOMPARE(drv::text(summary, "lblNote"), validated ? QStringLiteral("1/20") : QStringLiteral("0/20"));
+}
+
+void TestStartup::windowDestroyedFromOutside_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<bool>("nativeOnly"); // only the window system's window goes; Qt's widget stays
+    for (bool native : {false, true}) {
+        const char* how = native ? "native window" : "widget";
+        for (const char* screen : {"splash", "exercise", "validated exercise", "home", "summary"})
+            QTest::addRow("%s, %s", screen, how) << QString::fromLatin1(screen) << native;
+    }
+}
+
+void TestStartup::windowDestroyedFromOutside() {
+    QFETCH(QString, screen);
+    QFETCH(bool, nativeOnly);
+    drv::Run run;
+    Form* target = &run.nav().presentation;
+    Form& home = run.nav().accueil;
+    if (screen == "splash") {
+        run.app().start();
+    } else {
+        run.toHome();
+        target = &home;
+        if (screen.contains("exercise")) {
+            target = &run.open(4);
+            if (screen.startsWith("validated")) drv::click(*target, "imgValidation");
+        } else if (screen == "summary") {
+            drv::click(home, "cmdQuitter");
+            target = &run.nav().bilan;
+        }
+    }
+    if (nativeOnly) target->window()->windowHandle()->destroy();
+    else delete target->window();
+    drv::settle();
+    drv::settle();
+    QVERIFY(!target->loaded());
+    QCOMPARE(run.ended(), screen == "splash" || screen == "summary");
+    if (screen == "home") QVERIFY(run.nav().bilan.loaded());
+    if (screen.contains("exercise")) {
+        // Given back before validation, kept with its result after it: never left locked.
+        const bool validated = screen.startsWith("validated");
+        QCOMPARE(drv::enabled(home, "chkExo4"), !validated);
+        QCOMPARE(drv::get<CheckBox>(home, "chkExo4")->Value(), validated ? 1 : 0);
+        QCOMPARE(drv::visible(home, "imgFeurouge(3)"), validated);
+    }
 }
 
 QTEST_MAIN(TestStartup)

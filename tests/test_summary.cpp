@@ -1,9 +1,12 @@
 // The results summary, its printing, the end of the run, and one whole run from the splash to the summary.
 #include "tests/driver.h"
+#include "tests/pdf_page.h"
 
 #include <QMessageBox>
-#include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace forms;
 
@@ -16,30 +19,50 @@ void openSummary(drv::Run& run, const QList<int>& succeeded, const QString& pren
     drv::click(run.nav().accueil, "cmdQuitter");
 }
 
-int pdfPages(const QString& path) {
+int pdfPages(const QString& path) { return pdf::words(path).pages; }
+
+// Answers every message box the summary opens, with the button whose text is given (or its only one),
+// and keeps what each said.
+struct MessageBoxes {
+    explicit MessageBoxes(const QString& answer) {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || box->property("answered").toBool()) return;
+            box->setProperty("answered", true);
+            seen << box->text();
+            const auto buttons = box->buttons();
+            for (QAbstractButton* b : buttons)
+                if (b->text() == answer || buttons.size() == 1) b->click();
+        });
+        timer.start(10);
+    }
+    QTimer timer;
+    QStringList seen;
+};
+
+// Lets this process write no more than so many bytes to a file, as a nearly full disk would.
+struct FileSizeLimit {
+    explicit FileSizeLimit(long bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved);
+        if (!bytes) return;
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails with an error instead of ending the process
+        rlimit limit = saved;
+        limit.rlim_cur = rlim_t(bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved); }
+    rlimit saved{};
+};
+
+void writeFile(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray pdf = f.readAll();
-    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
-               pdf.count("/Type /Page>"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
-// Answers the message box the summary opens, with the button whose text is given.
-void answerMessageBox(const QString& button, QString* seenText) {
-    QTimer::singleShot(0, [button, seenText] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box) return;
-        if (seenText) *seenText = box->text();
-        for (QAbstractButton* b : box->buttons())
-            if (b->text() == button) b->click();
-    });
-}
-
-bool whiteAt(const QImage& img, const QRect& r) {
-    for (int y = r.top(); y <= r.bottom(); y += 3)
-        for (int x = r.left(); x <= r.right(); x += 3)
-            if (img.pixelColor(x, y) != Qt::white) return false;
-    return true;
+QByteArray readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -51,10 +74,16 @@ private slots:
     void scores();
     void identity_data();
     void identity();
+    void initTestCase();
     void layoutAndFocus();
-    void printingHidesTheButtonsOnThePage();
+    void printedPage_data();
+    void printedPage();
     void noPrinterOffersPdf_data();
     void noPrinterOffersPdf();
+    void proposedFileName_data();
+    void proposedFileName();
+    void failedSaveSaysWhyAndKeepsTheOldFile_data();
+    void failedSaveSaysWhyAndKeepsTheOldFile();
     void quitting_data();
     void quitting();
     void wholeRun();
@@ -154,36 +183,46 @@ void TestSummary::layoutAndFocus() {
     QCOMPARE(drv::focused(s)->objectName(), QStringLiteral("cmdPrint"));
 }
 
-void TestSummary::printingHidesTheButtonsOnThePage() {
+void TestSummary::initTestCase() {
+    // No print queue, whatever this machine has: the no-printer path is the one under test here.
+    qputenv("CUPS_SERVER", QFile::encodeName(QDir::temp().filePath("no-print-server.sock")));
+}
+
+void TestSummary::printedPage_data() {
+    QTest::addColumn<int>("dotsPerInch"); // 0: no printer, the PDF the pupil saves instead
+    QTest::newRow("no printer: saved as PDF") << 0;
+    QTest::newRow("printer driver at 600 dpi") << 600;
+    QTest::newRow("printer driver at 1200 dpi") << 1200;
+}
+
+void TestSummary::printedPage() {
+    QFETCH(int, dotsPerInch);
     drv::Run run;
-    openSummary(run, {3});
+    openSummary(run, {3, 12}, QStringLiteral("Léa"));
     frmBilan& s = run.nav().bilan;
     QTemporaryDir dir;
     const QString pdf = dir.filePath("bilan.pdf");
-    Page printed;
-    s.printer = [&](const Page& page) {
-        printed = page;
-        return savePdf(page, pdf);
-    };
+    if (dotsPerInch) {
+        s.printer = [&](const Page& page) {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdf);
+            printer.setResolution(dotsPerInch);
+            return printPage(page, &printer);
+        };
+    }
+    s.choosePdfFile = [&](QWidget*, const QString&) { return pdf; };
+    MessageBoxes boxes("Enregistrer en PDF");
     drv::click(s, "cmdPrint");
-    QCOMPARE(pdfPages(pdf), 1);
+    QCOMPARE(boxes.seen.size(), dotsPerInch ? 0 : 1);
     QVERIFY(drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
-    // The page shows the window as displayed, without the two buttons.
-    QCOMPARE(printed.size, s.canvas()->size());
-    QImage img(printed.size, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    QPainter p(&img);
-    p.drawPicture(0, 0, printed.picture);
-    p.end();
-    QVERIFY(whiteAt(img, drv::control(s, "cmdPrint")->widget()->geometry()));
-    QVERIFY(whiteAt(img, drv::control(s, "cmdQuitter")->widget()->geometry()));
-    QVERIFY(!whiteAt(img, drv::control(s, "lbl3")->widget()->geometry()));
+    pdf::checkSummaryPage(pdf, s);
 }
 
 void TestSummary::noPrinterOffersPdf_data() {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<bool>("saved");
-    QTest::newRow("save as PDF") << "Enregistrer en PDF" << true;
+    QTest::newRow("save as PDF, over an older file") << "Enregistrer en PDF" << true;
     QTest::newRow("cancel") << "Annuler" << false;
 }
 
@@ -191,28 +230,94 @@ void TestSummary::noPrinterOffersPdf() {
     QFETCH(QString, answer);
     QFETCH(bool, saved);
     drv::Run run;
-    openSummary(run, {}, "Ma/rie");
+    openSummary(run, {});
     frmBilan& s = run.nav().bilan;
     QTemporaryDir dir;
-    QString proposed;
-    s.printer = [](const Page&) { return false; };
-    s.choosePdfFile = [&](QWidget*, const QString& name) {
-        proposed = name;
-        return dir.filePath("choisi.pdf");
-    };
-    QString message;
-    answerMessageBox(answer, &message);
+    const QString chosen = dir.filePath("choisi.pdf");
+    writeFile(chosen, "ancien bilan");
+    s.choosePdfFile = [&](QWidget*, const QString&) { return chosen; };
+    MessageBoxes boxes(answer);
     drv::click(s, "cmdPrint");
-    QVERIFY(message.contains(QStringLiteral("PDF")));
-    QCOMPARE(QFile::exists(dir.filePath("choisi.pdf")), saved);
-    if (saved) {
-        QCOMPARE(pdfPages(dir.filePath("choisi.pdf")), 1);
-        // A name made of the word, the surname and the first name, safe as a file name.
-        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("Bilan Dupont Ma_rie.pdf"));
-    }
+    QCOMPARE(boxes.seen.size(), 1);
+    QVERIFY(boxes.seen[0].contains(QStringLiteral("PDF")));
+    QCOMPARE(pdfPages(chosen), saved ? 1 : 0);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
     QVERIFY(s.loaded());
     QVERIFY(drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
     QVERIFY(!run.ended());
+}
+
+void TestSummary::proposedFileName_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("prenom");
+    QTest::addColumn<QString>("expected");
+    const QString dna = QStringLiteral("🧬");
+    QTest::newRow("a slash") << "Dupont" << "Ma/rie" << "Bilan Dupont Ma_rie.pdf";
+    // Sixty emoji make 240 bytes: the name is cut before the first that does not fit, never inside one.
+    QTest::newRow("sixty emoji") << "a" + dna.repeated(60) << "" << "Bilan a" + dna.repeated(48) + ".pdf";
+    const QString accented = QStringLiteral("e\u0301");
+    QTest::newRow("accents as two code points")
+        << "b" + accented.repeated(80) << "" << "Bilan b" + accented.repeated(64) + ".pdf";
+}
+
+void TestSummary::proposedFileName() {
+    QFETCH(QString, nom);
+    QFETCH(QString, prenom);
+    QFETCH(QString, expected);
+    drv::Run run;
+    run.toHome(nom, prenom);
+    drv::click(run.nav().accueil, "cmdQuitter");
+    frmBilan& s = run.nav().bilan;
+    s.printer = [](const Page&) { return false; };
+    QString proposed;
+    s.choosePdfFile = [&](QWidget*, const QString& name) {
+        proposed = name;
+        return QString();
+    };
+    MessageBoxes boxes("Enregistrer en PDF");
+    drv::click(s, "cmdPrint");
+    const QString name = QFileInfo(proposed).fileName();
+    QCOMPARE(name, expected);
+    QVERIFY(name.toUtf8().size() <= 255);
+}
+
+void TestSummary::failedSaveSaysWhyAndKeepsTheOldFile_data() {
+    QTest::addColumn<QString>("where"); // in the temporary folder, or an absolute path
+    QTest::addColumn<long>("sizeLimit"); // bytes a process may write to a file; 0: no limit
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("full disk") << "/dev/full" << 0L << "le disque est plein";
+    QTest::newRow("file larger than allowed") << "choisi.pdf" << 4096L << "le fichier dépasse la taille permise";
+    QTest::newRow("folder gone") << "parti/choisi.pdf" << 0L << "ce dossier n'existe pas";
+    QTest::newRow("a folder's name") << "dossier" << 0L << "ce nom est celui d'un dossier";
+}
+
+void TestSummary::failedSaveSaysWhyAndKeepsTheOldFile() {
+    QFETCH(QString, where);
+    QFETCH(long, sizeLimit);
+    QFETCH(QString, reason);
+    drv::Run run;
+    openSummary(run, {});
+    frmBilan& s = run.nav().bilan;
+    QTemporaryDir dir;
+    QDir(dir.path()).mkdir("dossier");
+    const QString path = QDir(dir.path()).filePath(where);
+    const bool inside = path.startsWith(dir.path());
+    if (inside && QFileInfo(path).dir().exists() && !QFileInfo(path).isDir()) writeFile(path, "ancien bilan");
+    s.choosePdfFile = [&](QWidget*, const QString&) { return path; };
+    MessageBoxes boxes("Enregistrer en PDF");
+    {
+        FileSizeLimit limit(sizeLimit);
+        drv::click(s, "cmdPrint");
+    }
+    QCOMPARE(boxes.seen.size(), 2);
+    QVERIFY2(boxes.seen[1].contains(QStringLiteral("Raison : ") + reason), qPrintable(boxes.seen[1]));
+    if (inside) {
+        // The older file is untouched and no temporary file is left beside it.
+        if (QFileInfo(path).isFile()) QCOMPARE(readFile(path), QByteArray("ancien bilan"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 QFileInfo::exists(path) && path.endsWith(".pdf") ? 2 : 1);
+    }
+    QVERIFY(s.loaded() && drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
 }
 
 void TestSummary::quitting_data() {

@@ -1,0 +1,16 @@
+#pragma once
+// Writing a file so that a failure never leaves a half-written one in place of what was there.
+#include <QByteArray>
+#include <QString>
+
+namespace forms {
+
+// Writes the bytes to a temporary file beside the target and puts it in the target's place only once every
+// byte has reached the disk. Returns an empty string on success, otherwise the reason in French; the target
+// is then as it was. A target that is not a regular file (a device) is written directly.
+QString writeWholeFile(const QString& path, const QByteArray& bytes);
+
+// The reason for a failed system call, in words a pupil or a teacher understands.
+QString reasonFor(int error);
+
+} // namespace forms
