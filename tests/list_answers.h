@@ -17,6 +17,17 @@ inline void answerLists(const forms::Form& ex, const QStringList& answers) {
     }
 }
 
+// Answers lists cb1..cbN as a table row says and validates: the verdict is the expected one, every list is
+// locked, and the correction stays hidden until asked for.
+inline void validateLists(Run& run, forms::ExerciseScreen& ex, const QStringList& answers, int lists, bool right) {
+    answerLists(ex, answers);
+    click(ex, "imgValidation");
+    checkVerdict(run, ex, right);
+    for (int k = 1; k <= lists; ++k)
+        QVERIFY(!enabled(ex, QStringLiteral("cb%1").arg(k)));
+    QVERIFY(!visible(ex, "lblRep"));
+}
+
 // Focus starts in cb1 and Tab walks the lists in their order.
 inline void checkListTabOrder(const forms::Form& ex, int lists) {
     for (int k = 1; k <= lists; ++k) {

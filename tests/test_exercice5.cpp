@@ -87,14 +87,7 @@ void TestExercice5::answers() {
     QFETCH(bool, right);
     drv::Run run;
     run.toHome();
-    ExerciseScreen& ex = run.open(5);
-    drv::answerLists(ex, lists);
-    drv::click(ex, "imgValidation");
-
-    drv::checkVerdict(run, ex, right);
-    for (int k = 1; k <= 7; ++k)
-        QVERIFY(!drv::enabled(ex, QStringLiteral("cb%1").arg(k)));
-    QVERIFY(!drv::visible(ex, "lblRep"));
+    drv::validateLists(run, run.open(5), lists, 7, right);
 }
 
 void TestExercice5::correctionLeavesTheFailureMessage() {

@@ -79,14 +79,7 @@ void TestExercice6::answers() {
     QFETCH(bool, right);
     drv::Run run;
     run.toHome();
-    ExerciseScreen& ex = run.open(6);
-    drv::answerLists(ex, lists);
-    drv::click(ex, "imgValidation");
-
-    drv::checkVerdict(run, ex, right);
-    for (int k = 1; k <= 6; ++k)
-        QVERIFY(!drv::enabled(ex, QStringLiteral("cb%1").arg(k)));
-    QVERIFY(!drv::visible(ex, "lblRep"));
+    drv::validateLists(run, run.open(6), lists, 6, right);
 }
 
 void TestExercice6::correctionShowsTheAnswerText() {
