@@ -3,6 +3,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    startReadingFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVELLE_APP_ID));

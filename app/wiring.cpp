@@ -3,6 +3,10 @@
 #include "exercises/registry.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <algorithm>
+#include <fontconfig/fontconfig.h>
+#include <future>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -16,30 +20,46 @@ App::App() : nav([this](int n) { exercise(n).Show(); }) {
 }
 
 void App::prepareExercises() {
-    for (int n = 1; n <= 20; ++n)
-        preparation_.push_back([this, n] {
-            // Building the screen tells which pictures it draws: they are readied next, before the next screen.
-            std::vector<std::function<bool()>> pictures = exercise(n).preparation();
-            preparation_.insert(preparation_.begin() + 1, pictures.begin(), pictures.end());
-            return false;
-        });
+    for (int n = 1; n <= 20; ++n) preparation_.push_back(n);
     prepareNext();
 }
 
 void App::prepareNext() {
-    // One short step per turn of the event loop, so the home screen answers the pupil all along.
+    // One screen per turn of the event loop, so the home screen answers the pupil all along; building a
+    // screen tells which pictures it draws, and those are drawn in the background. A screen the pupil has
+    // just opened comes first: nothing is readied until it has had time to show.
     if (preparation_.empty()) return;
-    QTimer::singleShot(0, &guard_, [this] {
+    const int kOpening = 50;
+    QTimer::singleShot(std::max(0, kOpening - forms::msSinceShow()), &guard_, [this, kOpening] {
         if (preparation_.empty()) return;
-        std::function<bool()> step = preparation_.front();
-        if (!step()) preparation_.pop_front();
+        if (forms::msSinceShow() >= kOpening) {
+            const int n = preparation_.front();
+            preparation_.pop_front();
+            exercise(n).prepare();
+        }
         prepareNext();
     });
 }
 
 void App::start() { nav.presentation.Show(); }
 
+namespace {
+std::future<void>& fontsRead() {
+    static std::future<void> f;
+    return f;
+}
+} // namespace
+
+void startReadingFonts() { fontsRead() = std::async(std::launch::async, [] { FcInit(); }); }
+
 void initialiseProgram() {
+    // Qt's list of the system's fonts is made on another thread (the font database may be used from any)
+    // while this one sets up the rest; Qt would read the configuration again if asked for a font before
+    // the reading is over.
+    std::future<void> fontList = std::async(std::launch::async, [read = std::move(fontsRead())]() mutable {
+        if (read.valid()) read.wait();
+        QFontDatabase::families();
+    });
     forms::initialise();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/common/app_icon.svg")));
     // Qt's own dialogs (the save dialog of the summary) speak French too.
@@ -47,4 +67,5 @@ void initialiseProgram() {
     if (qt->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
+    fontList.wait();
 }

@@ -21,9 +21,12 @@ private:
     void prepareExercises();
     void prepareNext();
     std::array<std::unique_ptr<forms::ExerciseScreen>, 21> exercises_;
-    std::deque<std::function<bool()>> preparation_; // each step returns true while it has more to do
+    std::deque<int> preparation_; // the exercises still to be readied
     QObject guard_; // pending preparations go with the run
 };
 
+// Reads the system's font configuration on another thread while the application object is built: the
+// longest part of start-up, which the splash screen's text waits for (in initialiseProgram).
+void startReadingFonts();
 // Everything the screens rely on before the first one opens: fonts, style, icon, translations.
 void initialiseProgram();

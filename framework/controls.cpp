@@ -453,14 +453,17 @@ QRectF Picture::target() const {
     return box.adjusted(w, w, -w, -w);
 }
 
-std::function<bool()> Picture::preparation() const {
-    if (source_.isEmpty()) return {};
-    return preparePicture(source_, target().size(), devicePixelRatioF());
+void Picture::prepare() const {
+    if (!source_.isEmpty()) preparePicture(source_, target().size(), devicePixelRatioF());
+}
+
+void Picture::hurry() const {
+    if (!source_.isEmpty()) hurryPicture(source_, target().size(), devicePixelRatioF());
 }
 
 void Picture::paintOn(QPainter& p) {
     // An empty bordered picture still shows its frame.
-    if (QSvgRenderer* r = source_.isEmpty() ? nullptr : renderer(source_)) drawPicture(p, *r, source_, target());
+    if (!source_.isEmpty()) drawPicture(p, source_, target());
     if (!bordered_) return;
     const double w = std::max(1.0, scale());
     const double W = width(), H = height();

@@ -217,9 +217,10 @@ public:
     bool isButton() const { return button_; }
     // A key that clicks the picture button from anywhere in its window, and only while it shows.
     Picture* shortcut(const QKeySequence& key);
-    // Readies the picture for its first showing, a share at a time (see preparePicture); empty if there
-    // is nothing to draw.
-    std::function<bool()> preparation() const;
+    // Queues the picture to be drawn in the background for a later showing (see preparePicture).
+    void prepare() const;
+    // Starts drawing the picture now, for a screen about to show it (see hurryPicture).
+    void hurry() const;
     // Whether a click on it does anything.
     bool reactsToMouse() const { return button_ || onClick_ || onMouseDown_; }
     // A fixed single border: a one-pixel black frame, the picture drawn inside it.

@@ -7,6 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QElapsedTimer>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPlatformSurfaceEvent>
@@ -25,6 +26,7 @@ struct Run {
     std::vector<Form*> loaded;
     bool ended = false;
     bool endCheckPending = false;
+    QElapsedTimer sinceShow; // since a screen was last shown
     std::function<void()> onEnd = [] { QCoreApplication::exit(0); };
 };
 
@@ -190,16 +192,19 @@ Form::~Form() {
 
 void Form::Show() {
     if (run().ended) return;
+    run().sinceShow.start();
     const bool fresh = !window_;
     if (!window_) {
         window_ = new FormWindow(this, design());
         run().loaded.push_back(this);
         build();
+        hurryPictures();
         stackControls(window_->canvas());
         chainPictureStops(window_->canvas(), tabOrder_);
         Form_Load();
         if (!window_) return; // Form_Load may unload its own screen
         window_->place();
+        hurryPictures();
     }
     // A window shown for the first time comes up on top; one already showing is brought forward.
     if (window_->isVisible()) window_->raise();
@@ -227,19 +232,22 @@ void Form::Show() {
     if (picturesOnly) window_->setFocus(Qt::OtherFocusReason);
 }
 
-std::vector<std::function<bool()>> Form::preparation() {
-    std::vector<std::function<bool()>> steps;
-    if (window_ || run().ended) return steps;
+void Form::prepare() {
+    if (window_ || run().ended) return;
     window_ = new FormWindow(this, design());
     build();
     for (QWidget* w : window_->findChildren<QWidget*>())
-        if (auto* p = dynamic_cast<Picture*>(w))
-            if (auto step = p->preparation()) steps.push_back(std::move(step));
+        if (auto* p = dynamic_cast<Picture*>(w)) p->prepare();
     FormWindow* w = window_;
     window_ = nullptr;
     delete w;
     tabOrder_.clear();
-    return steps;
+}
+
+void Form::hurryPictures() {
+    // Drawn on other threads while this one finishes the screen: by its first paint they are ready.
+    for (QWidget* w : window_->findChildren<QWidget*>())
+        if (auto* p = dynamic_cast<Picture*>(w); p && p->isVisibleTo(window_)) p->hurry();
 }
 
 void Form::Unload() {
@@ -309,6 +317,11 @@ void End() {
 bool ended() { return run().ended; }
 
 void setEndHandler(std::function<void()> handler) { run().onEnd = std::move(handler); }
+
+int msSinceShow() {
+    const QElapsedTimer& t = run().sinceShow;
+    return t.isValid() ? int(std::min<qint64>(t.elapsed(), 1 << 30)) : 1 << 30;
+}
 
 int loadedCount() { return int(run().loaded.size()); }
 

@@ -70,11 +70,10 @@ public:
     // Destroys the window and its controls; the screen object and its own variables live on.
     void Unload();
     bool loaded() const { return window_ != nullptr; }
-    // Readies the screen out of sight, so that its first Show is as quick as the next ones, in small steps
-    // for the event loop to run between them: the controls are built (and thrown away) at once, to learn
-    // which pictures the screen draws at which sizes; each returned step readies a share of one picture
-    // and returns false once that picture is ready. The screen stays unloaded.
-    std::vector<std::function<bool()>> preparation();
+    // Readies the screen out of sight, so that its first Show is as quick as the next ones: the controls
+    // are built (and thrown away) at once, to learn which pictures the screen draws at which sizes, and
+    // those are queued to be drawn in the background. The screen stays unloaded.
+    void prepare();
     FormWindow* window() const { return window_; }
     QWidget* canvas() const { return window_ ? window_->canvas() : nullptr; }
     // Closes the window as its close box does.
@@ -110,6 +109,7 @@ protected:
 
 private:
     friend class FormWindow;
+    void hurryPictures();
     QString name_;
     QPointer<FormWindow> window_;
     std::vector<QPointer<QWidget>> tabOrder_;
@@ -120,6 +120,8 @@ void End();
 bool ended();
 void setEndHandler(std::function<void()> handler);
 int loadedCount();
+// How long ago a screen was last shown (a very large number before the first).
+int msSinceShow();
 // Drops the ended state and every loaded window; for tests that start a fresh run in one process.
 void resetRun();
 

@@ -2,35 +2,156 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QXmlStreamReader>
 #include <QHash>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QPixmapCache>
 #include <QPointer>
 #include <QSvgRenderer>
-#include <memory>
+#include <QThreadPool>
+#include <QXmlStreamReader>
+#include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 
 namespace forms {
 
 namespace {
 
-QString cacheKey(const QString& resource, const QSize& pixels) {
-    return QStringLiteral("%1@%2x%3").arg(resource).arg(pixels.width()).arg(pixels.height());
+// A picture at one pixel size.
+struct Order {
+    QString resource;
+    QSize pixels;
+    double dpr = 1;
+    QString key() const {
+        return QStringLiteral("%1@%2x%3@%4").arg(resource).arg(pixels.width()).arg(pixels.height()).arg(dpr);
+    }
+};
+
+QSize pixelsFor(const QSizeF& target, double dpr) { return (target * dpr).toSize(); }
+
+// The drawing itself: any thread. A picture that cannot be read is an empty image, drawn as nothing.
+QImage draw(const Order& o) {
+    QSvgRenderer r(o.resource);
+    if (!r.isValid()) return {};
+    QImage image(o.pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    r.render(&p, QRectF(QPointF(0, 0), QSizeF(o.pixels)));
+    p.end();
+    image.setDevicePixelRatio(o.dpr);
+    return image;
 }
 
-// The picture drawn once at the device's pixel size, into the cache that drawPicture reads.
-QPixmap rasterise(QSvgRenderer& r, const QString& key, const QSize& pixels, double dpr) {
-    QPixmap pm(pixels);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    r.render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    p.end();
-    pm.setDevicePixelRatio(dpr);
-    QPixmapCache::insert(key, pm);
-    return pm;
-}
+// Draws pictures on the threads of Qt's global pool and keeps them for the whole run (one size per
+// picture as long as the display does not change). Drawing there also keeps Qt's raster engine from
+// handing each large fill to that same pool and waiting for it, which costs more than the fill on a
+// small machine.
+class Studio {
+public:
+    static Studio& instance() {
+        static Studio s;
+        return s;
+    }
+
+    // The drawn picture: drawn now, on a thread of its own, if nobody has started it; waits for it if
+    // somebody has.
+    QImage take(const Order& o) {
+        const QString key = o.key();
+        std::unique_lock<std::mutex> lock(m_);
+        if (auto it = drawn_.constFind(key); it != drawn_.constEnd()) return *it;
+        if (!busy_.contains(key)) startNow(o, key, lock);
+        done_.wait(lock, [&] { return drawn_.contains(key); });
+        return drawn_.value(key);
+    }
+
+    void hurry(const Order& o) {
+        const QString key = o.key();
+        std::unique_lock<std::mutex> lock(m_);
+        if (!drawn_.contains(key) && !busy_.contains(key)) startNow(o, key, lock);
+    }
+
+    void queue(const Order& o) {
+        const QString key = o.key();
+        std::lock_guard<std::mutex> lock(m_);
+        if (stopped_ || drawn_.contains(key) || busy_.contains(key)) return;
+        for (const Order& q : queue_)
+            if (q.key() == key) return;
+        queue_.push_back(o);
+        if (background_) return;
+        background_ = true;
+        QThreadPool::globalInstance()->start([this] { drawQueue(); });
+    }
+
+private:
+    Studio() {
+        // Before the application takes down what drawing relies on (fonts among others): nothing more is
+        // started, and what is being drawn is finished.
+        qAddPostRoutine([] { instance().stop(); });
+    }
+
+    // Called with the lock held; returns with it held.
+    void startNow(const Order& o, const QString& key, std::unique_lock<std::mutex>& lock) {
+        queue_.erase(std::remove_if(queue_.begin(), queue_.end(), [&](const Order& q) { return q.key() == key; }),
+                     queue_.end());
+        busy_.insert(key, true);
+        ++urgent_;
+        lock.unlock();
+        // A thread beyond the pool's count if need be: the picture is wanted now, not after the queue.
+        QThreadPool* pool = QThreadPool::globalInstance();
+        pool->reserveThread();
+        pool->startOnReservedThread([this, o, key] { finish(key, draw(o), true); });
+        lock.lock();
+    }
+
+    void finish(const QString& key, const QImage& image, bool urgent) {
+        {
+            std::lock_guard<std::mutex> lock(m_);
+            drawn_.insert(key, image);
+            busy_.remove(key);
+            if (urgent) --urgent_;
+        }
+        done_.notify_all();
+    }
+
+    void drawQueue() {
+        for (;;) {
+            Order o;
+            {
+                // The pictures of a screen being opened go first: the queue waits for them.
+                std::unique_lock<std::mutex> lock(m_);
+                done_.wait(lock, [this] { return urgent_ == 0 || stopped_; });
+                if (queue_.empty() || stopped_) {
+                    background_ = false;
+                    done_.notify_all();
+                    return;
+                }
+                o = queue_.front();
+                queue_.pop_front();
+                busy_.insert(o.key(), true);
+            }
+            finish(o.key(), draw(o), false);
+        }
+    }
+
+    void stop() {
+        std::unique_lock<std::mutex> lock(m_);
+        stopped_ = true;
+        queue_.clear();
+        done_.wait(lock, [this] { return busy_.isEmpty() && !background_; });
+    }
+
+    std::mutex m_;
+    std::condition_variable done_;
+    QHash<QString, QImage> drawn_;
+    QHash<QString, bool> busy_; // being drawn now
+    std::deque<Order> queue_;
+    int urgent_ = 0;          // pictures wanted now, being drawn
+    bool background_ = false; // a pool thread is working through the queue
+    bool stopped_ = false;
+};
 
 } // namespace
 
@@ -72,38 +193,27 @@ QSize pictureSize(const QString& resource) {
     return size;
 }
 
-void drawPicture(QPainter& p, QSvgRenderer& r, const QString& resource, const QRectF& target) {
+void drawPicture(QPainter& p, const QString& resource, const QRectF& target) {
+    if (resource.isEmpty() || target.isEmpty()) return;
     const bool screen = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster &&
                         p.transform().type() <= QTransform::TxTranslate;
-    if (!screen || target.isEmpty()) {
-        r.render(&p, target);
+    if (!screen) {
+        if (QSvgRenderer* r = renderer(resource)) r->render(&p, target);
         return;
     }
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const QSize pixels = (target.size() * dpr).toSize();
-    const QString key = cacheKey(resource, pixels);
-    QPixmap pm;
-    if (!QPixmapCache::find(key, &pm)) pm = rasterise(r, key, pixels, dpr);
-    p.drawPixmap(target.topLeft(), pm);
+    const QImage image = Studio::instance().take({resource, pixelsFor(target.size(), dpr), dpr});
+    if (!image.isNull()) p.drawImage(target.topLeft(), image);
 }
 
-std::function<bool()> preparePicture(const QString& resource, const QSizeF& target, double dpr) {
-    const QSize pixels = (target * dpr).toSize();
-    const QString key = cacheKey(resource, pixels);
-    // Parsing a detailed picture costs about as much as drawing it, so each is a share of its own.
-    auto parsed = std::make_shared<bool>(false);
-    return [resource, pixels, key, dpr, parsed]() -> bool {
-        QPixmap cached;
-        if (pixels.isEmpty() || QPixmapCache::find(key, &cached)) return false;
-        QSvgRenderer* r = renderer(resource);
-        if (!r) return false;
-        if (!*parsed) {
-            *parsed = true;
-            return true;
-        }
-        rasterise(*r, key, pixels, dpr);
-        return false;
-    };
+void hurryPicture(const QString& resource, const QSizeF& target, double dpr) {
+    const QSize pixels = pixelsFor(target, dpr);
+    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().hurry({resource, pixels, dpr});
+}
+
+void preparePicture(const QString& resource, const QSizeF& target, double dpr) {
+    const QSize pixels = pixelsFor(target, dpr);
+    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().queue({resource, pixels, dpr});
 }
 
 } // namespace forms

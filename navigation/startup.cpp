@@ -24,6 +24,8 @@ void frmPresentation::build() {
                  ->describe("Un chromosome bleu-violet en forme de X, sur fond noir")
                  ->click([this] { Image1_Click(); })
                  ->at(0, 960, 7485, 6375);
+    // Drawn on another thread while the labels below measure their text.
+    Image1->hurry();
     Label3 = make<Label>("Label3")
                  ->font({"Arial", 48, Weight::Bold})
                  ->color(0xFFC0C0)

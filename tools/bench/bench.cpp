@@ -1,6 +1,7 @@
 // Measures what a pupil waits for and what the program holds, and prints it as a table of medians:
 //   morvelle3-bench [--short] [--runs R] [--cycles N] [--display]
 // Every figure comes from a fresh process. Offscreen unless --display asks for the real display.
+#include "app/wiring.h"
 #include "tools/bench/probe.h"
 #include "tools/bench/scenarios.h"
 
@@ -154,6 +155,7 @@ int childMain(int argc, char** argv) {
     const QByteArray what = argv[2];
     const QByteArray arg = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     const std::int64_t start = what == "startup" ? arg.toLongLong() : 0;
+    startReadingFonts(); // as main() does
     bench::ProbeApp app(argc, argv);
     if (what == "startup") return bench::startupChild(app, start);
     if (what == "first") return bench::firstOpenChild(app, arg.toInt());
