@@ -6,7 +6,9 @@
 
 #include <QAccessible>
 #include <QFontInfo>
+#include <QPainter>
 #include <QStyleFactory>
+#include <QSvgRenderer>
 
 using namespace forms;
 
@@ -71,6 +73,8 @@ private slots:
     void accessibleNamesAndRoles();
     void runEndsWhenLastScreenUnloads();
     void picturesAreValid();
+    void picturesDrawnOffTheGuiThread_data();
+    void picturesDrawnOffTheGuiThread();
     void oneLineCaptions_data();
     void oneLineCaptions();
 };
@@ -381,6 +385,46 @@ void TestForms::picturesAreValid() {
         ++seen;
     }
     QVERIFY(seen > 0);
+}
+
+void TestForms::picturesDrawnOffTheGuiThread_data() {
+    // However the picture was asked for before, the screen shows the drawing itself, at its size.
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QString>("before"); // what happened to the picture before the screen paints it
+    const QString tick = QStringLiteral(":/assets/common/tick.svg");
+    QTest::newRow("never asked for") << tick << "";
+    QTest::newRow("queued for the background") << tick << "queue";
+    QTest::newRow("hurried twice") << tick << "hurry hurry";
+    QTest::newRow("queued, then hurried") << tick << "queue hurry";
+    QTest::newRow("a resource that is not there") << QStringLiteral(":/assets/none.svg") << "queue hurry";
+}
+
+void TestForms::picturesDrawnOffTheGuiThread() {
+    QFETCH(QString, resource);
+    QFETCH(QString, before);
+    drv::Run run;
+    // A size no screen uses, so that nothing drawn earlier in the run answers for it.
+    const QSize size(37, 29);
+    for (const QString& step : before.split(' ', Qt::SkipEmptyParts))
+        (step == "queue" ? preparePicture : hurryPicture)(resource, QSizeF(size), 1.0);
+    QImage shown(size, QImage::Format_ARGB32_Premultiplied);
+    shown.fill(Qt::white);
+    QPainter p(&shown);
+    drawPicture(p, resource, QRectF(QPointF(0, 0), QSizeF(size)));
+    p.end();
+    QImage expected(size, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::white);
+    if (QSvgRenderer* r = renderer(resource)) {
+        QImage drawing(size, QImage::Format_ARGB32_Premultiplied);
+        drawing.fill(Qt::transparent);
+        QPainter d(&drawing);
+        d.setRenderHint(QPainter::Antialiasing);
+        r->render(&d, QRectF(drawing.rect()));
+        d.end();
+        QPainter e(&expected);
+        e.drawImage(0, 0, drawing);
+    }
+    QCOMPARE(shown, expected);
 }
 
 void TestForms::oneLineCaptions_data() {
