@@ -2,13 +2,23 @@
 // The screens whose answers are lists cb1, cb2, ...: one row of a table answers them all.
 #include "tests/driver.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace drv {
 
-// Answer k goes to list cbk: "=text" is typed key by key into its field, "text" is picked from it,
-// "" leaves it blank.
-inline void answerLists(const forms::Form& ex, const QStringList& answers) {
+// The answers with some lists answered otherwise: {list number from 1, answer}.
+inline QStringList changed(QStringList answers, std::initializer_list<std::pair<int, QString>> changes) {
+    for (const auto& [list, answer] : changes)
+        answers[list - 1] = answer;
+    return answers;
+}
+
+// Answer k goes to list cbk (or another name followed by k): "=text" is typed key by key into its field,
+// "text" is picked from it, "" leaves it blank.
+inline void answerLists(const forms::Form& ex, const QStringList& answers, const QString& name = QStringLiteral("cb")) {
     for (int k = 0; k < answers.size(); ++k) {
-        const QString list = QStringLiteral("cb%1").arg(k + 1);
+        const QString list = name + QString::number(k + 1);
         const QString& a = answers[k];
         if (a.startsWith(QLatin1Char('=')))
             type(ex, list, a.mid(1));

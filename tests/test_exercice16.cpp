@@ -1,6 +1,6 @@
 // Exercise 16: karyotypes A (an ovule's) and B (a spermatozoon's), three editable lists under each.
 #include "framework/pictures.h"
-#include "tests/driver.h"
+#include "tests/list_answers.h"
 
 using namespace forms;
 
@@ -17,23 +17,6 @@ const QStringList kRight = {kEither, k23, kNone, kSperm, k23, kMale};
 
 constexpr BgrColor kRed = 0x1010D6;
 constexpr BgrColor kPureRed = 0x0000FF;
-
-// The six answers from the right ones, with list N (1 .. 6) answered by `how`: "=text" typed key by key,
-// "text" picked, "" left blank.
-QStringList with(std::initializer_list<std::pair<int, QString>> changes) {
-    QStringList a = kRight;
-    for (const auto& [n, how] : changes)
-        a[n - 1] = how;
-    return a;
-}
-
-void answer(const Form& ex, int n, const QString& how) {
-    const QString list = QStringLiteral("Combo%1").arg(n);
-    if (how.startsWith('='))
-        drv::type(ex, list, how.mid(1));
-    else if (!how.isEmpty())
-        drv::pick(ex, list, how);
-}
 
 QStringList items(const Form& ex, int n) {
     return drv::items(ex, QStringLiteral("Combo%1").arg(n));
@@ -89,17 +72,17 @@ void TestExercice16::answers_data() {
     for (const QString& a : kRight)
         typed << "=" + a;
     QTest::newRow("all typed right") << typed << true << QList<int>{};
-    QTest::newRow("A an ovule's only") << with({{1, kOvule}}) << false << QList<int>{1};
-    QTest::newRow("A and B swapped") << with({{1, kSperm}, {4, kEither}}) << false << QList<int>{1, 4};
-    QTest::newRow("22 chromosomes for A") << with({{2, "22 chromosomes"}}) << false << QList<int>{2};
-    QTest::newRow("46 chromosomes for B") << with({{5, "46 chromosomes"}}) << false << QList<int>{5};
-    QTest::newRow("23 Chromosomes typed") << with({{5, "=23 Chromosomes"}}) << false << QList<int>{5};
-    QTest::newRow("23 typed without the word") << with({{2, "=23"}}) << false << QList<int>{2};
-    QTest::newRow("the sexes swapped") << with({{3, kMale}, {6, kNone}}) << false << QList<int>{3, 6};
-    QTest::newRow("B makes a girl") << with({{6, kFemale}}) << false << QList<int>{6};
+    QTest::newRow("A an ovule's only") << drv::changed(kRight, {{1, kOvule}}) << false << QList<int>{1};
+    QTest::newRow("A and B swapped") << drv::changed(kRight, {{1, kSperm}, {4, kEither}}) << false << QList<int>{1, 4};
+    QTest::newRow("22 chromosomes for A") << drv::changed(kRight, {{2, "22 chromosomes"}}) << false << QList<int>{2};
+    QTest::newRow("46 chromosomes for B") << drv::changed(kRight, {{5, "46 chromosomes"}}) << false << QList<int>{5};
+    QTest::newRow("23 Chromosomes typed") << drv::changed(kRight, {{5, "=23 Chromosomes"}}) << false << QList<int>{5};
+    QTest::newRow("23 typed without the word") << drv::changed(kRight, {{2, "=23"}}) << false << QList<int>{2};
+    QTest::newRow("the sexes swapped") << drv::changed(kRight, {{3, kMale}, {6, kNone}}) << false << QList<int>{3, 6};
+    QTest::newRow("B makes a girl") << drv::changed(kRight, {{6, kFemale}}) << false << QList<int>{6};
     QTest::newRow("the label's wording typed")
-        << with({{3, "=ne détermine pas le sexe"}}) << false << QList<int>{3};
-    QTest::newRow("one list blank") << with({{4, ""}}) << false << QList<int>{4};
+        << drv::changed(kRight, {{3, "=ne détermine pas le sexe"}}) << false << QList<int>{3};
+    QTest::newRow("one list blank") << drv::changed(kRight, {{4, ""}}) << false << QList<int>{4};
     QTest::newRow("all blank") << QStringList(6, QString()) << false << QList<int>{1, 2, 3, 4, 5, 6};
 }
 
@@ -110,8 +93,7 @@ void TestExercice16::answers() {
     drv::Run run;
     run.toHome();
     ExerciseScreen& ex = run.open(16);
-    for (int n = 1; n <= 6; ++n)
-        answer(ex, n, given[n - 1]);
+    drv::answerLists(ex, given, QStringLiteral("Combo"));
     drv::click(ex, "imgValidation");
     drv::checkVerdict(run, ex, right);
     for (int n = 1; n <= 6; ++n)

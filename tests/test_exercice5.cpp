@@ -10,11 +10,6 @@ namespace {
 const QString kMan = QStringLiteral("d'un homme"), kWoman = QStringLiteral("d'une femme");
 const QStringList kRight = {kMan, kWoman, QStringLiteral("46 chromosomes"), "22", "XY", "22", "XX"};
 
-QStringList with(QStringList answers, int list, const QString& answer) {
-    answers[list - 1] = answer;
-    return answers;
-}
-
 } // namespace
 
 class TestExercice5 : public QObject {
@@ -70,16 +65,16 @@ void TestExercice5::answers_data() {
     QTest::addColumn<bool>("right");
     QTest::newRow("the right items") << kRight << true;
     QTest::newRow("nothing chosen") << QStringList(7, QString()) << false;
-    QTest::newRow("sex chromosomes swapped") << with(with(kRight, 5, "XX"), 7, "XY") << false;
-    QTest::newRow("man and woman swapped") << with(with(kRight, 1, kWoman), 2, kMan) << false;
-    QTest::newRow("23 pairs for the woman") << with(kRight, 6, "23") << false;
-    QTest::newRow("22 typed") << with(kRight, 4, "=22") << true;
+    QTest::newRow("sex chromosomes swapped") << drv::changed(kRight, {{5, "XX"}, {7, "XY"}}) << false;
+    QTest::newRow("man and woman swapped") << drv::changed(kRight, {{1, kWoman}, {2, kMan}}) << false;
+    QTest::newRow("23 pairs for the woman") << drv::changed(kRight, {{6, "23"}}) << false;
+    QTest::newRow("22 typed") << drv::changed(kRight, {{4, "=22"}}) << true;
     QTest::newRow("every answer typed")
         << QStringList{"=" + kMan, "=" + kWoman, "=46 chromosomes", "=22", "=XY", "=22", "=XX"} << true;
-    QTest::newRow("46 typed alone") << with(kRight, 3, "=46") << false;
-    QTest::newRow("typed with a capital C") << with(kRight, 3, "=46 Chromosomes") << false;
-    QTest::newRow("typed with a trailing blank") << with(kRight, 4, "=22 ") << false;
-    QTest::newRow("last list blank") << with(kRight, 7, "") << false;
+    QTest::newRow("46 typed alone") << drv::changed(kRight, {{3, "=46"}}) << false;
+    QTest::newRow("typed with a capital C") << drv::changed(kRight, {{3, "=46 Chromosomes"}}) << false;
+    QTest::newRow("typed with a trailing blank") << drv::changed(kRight, {{4, "=22 "}}) << false;
+    QTest::newRow("last list blank") << drv::changed(kRight, {{7, ""}}) << false;
 }
 
 void TestExercice5::answers() {
@@ -94,7 +89,7 @@ void TestExercice5::correctionLeavesTheFailureMessage() {
     drv::Run run;
     run.toHome();
     ExerciseScreen& ex = run.open(5);
-    drv::answerLists(ex, with(with(kRight, 5, "XX"), 7, "XY"));
+    drv::answerLists(ex, drv::changed(kRight, {{5, "XX"}, {7, "XY"}}));
     drv::click(ex, "imgValidation");
     drv::click(ex, "imgCorrection");
 

@@ -9,11 +9,6 @@ namespace {
 
 const QStringList kRight = {QStringLiteral("caryotype"), QStringLiteral("féminin"), "21", "3", "21", "2"};
 
-QStringList with(QStringList answers, int list, const QString& answer) {
-    answers[list - 1] = answer;
-    return answers;
-}
-
 } // namespace
 
 class TestExercice6 : public QObject {
@@ -64,14 +59,14 @@ void TestExercice6::answers_data() {
     QTest::addColumn<bool>("right");
     QTest::newRow("the right items") << kRight << true;
     QTest::newRow("nothing chosen") << QStringList(6, QString()) << false;
-    QTest::newRow("masculin") << with(kRight, 2, QStringLiteral("masculin")) << false;
-    QTest::newRow("3 and 2 swapped") << with(with(kRight, 4, "2"), 6, "3") << false;
-    QTest::newRow("21 typed") << with(kRight, 3, "=21") << true;
+    QTest::newRow("masculin") << drv::changed(kRight, {{2, QStringLiteral("masculin")}}) << false;
+    QTest::newRow("3 and 2 swapped") << drv::changed(kRight, {{4, "2"}, {6, "3"}}) << false;
+    QTest::newRow("21 typed") << drv::changed(kRight, {{3, "=21"}}) << true;
     QTest::newRow("every answer typed")
         << QStringList{"=caryotype", QStringLiteral("=féminin"), "=21", "=3", "=21", "=2"} << true;
-    QTest::newRow("typed with a capital C") << with(kRight, 1, "=Caryotype") << false;
-    QTest::newRow("trisomy 13") << with(kRight, 3, "13") << false;
-    QTest::newRow("a near word") << with(kRight, 1, QStringLiteral("prototype")) << false;
+    QTest::newRow("typed with a capital C") << drv::changed(kRight, {{1, "=Caryotype"}}) << false;
+    QTest::newRow("trisomy 13") << drv::changed(kRight, {{3, "13"}}) << false;
+    QTest::newRow("a near word") << drv::changed(kRight, {{1, QStringLiteral("prototype")}}) << false;
 }
 
 void TestExercice6::answers() {
@@ -86,7 +81,7 @@ void TestExercice6::correctionShowsTheAnswerText() {
     drv::Run run;
     run.toHome();
     ExerciseScreen& ex = run.open(6);
-    drv::answerLists(ex, with(kRight, 2, QStringLiteral("masculin")));
+    drv::answerLists(ex, drv::changed(kRight, {{2, QStringLiteral("masculin")}}));
     drv::click(ex, "imgValidation");
     drv::click(ex, "imgCorrection");
 
