@@ -53,6 +53,8 @@ std::future<void>& fontsRead() {
 void startReadingFonts() { fontsRead() = std::async(std::launch::async, [] { FcInit(); }); }
 
 void initialiseProgram() {
+    // The splash picture is drawn while the rest is set up.
+    frmPresentation::drawAhead();
     // Qt's list of the system's fonts is made on another thread (the font database may be used from any)
     // while this one sets up the rest; Qt would read the configuration again if asked for a font before
     // the reading is over.

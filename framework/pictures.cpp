@@ -1,5 +1,7 @@
 #include "framework/pictures.h"
 
+#include "framework/units.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QHash>
@@ -10,6 +12,8 @@
 #include <QSvgRenderer>
 #include <QThreadPool>
 #include <QXmlStreamReader>
+#include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
@@ -88,7 +92,10 @@ public:
 private:
     Studio() {
         // Before the application takes down what drawing relies on (fonts among others): nothing more is
-        // started, and what is being drawn is finished.
+        // started, and what is being drawn is finished. As soon as the event loop is left, and at the latest
+        // when the application object goes.
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QObject::connect(app, &QCoreApplication::aboutToQuit, app, [] { instance().stop(); });
         qAddPostRoutine([] { instance().stop(); });
     }
 
@@ -209,6 +216,13 @@ void drawPicture(QPainter& p, const QString& resource, const QRectF& target) {
 void hurryPicture(const QString& resource, const QSizeF& target, double dpr) {
     const QSize pixels = pixelsFor(target, dpr);
     if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().hurry({resource, pixels, dpr});
+}
+
+void drawAhead(const QString& resource, const QRect& twips) {
+    // The size the control will have, on the screen its window will open on.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    hurryPicture(resource, QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()),
+                 screen ? screen->devicePixelRatio() : 1.0);
 }
 
 void preparePicture(const QString& resource, const QSizeF& target, double dpr) {

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QPainter;
+class QRect;
 class QRectF;
 class QSizeF;
 class QSvgRenderer;
@@ -19,6 +20,9 @@ QSize pictureSize(const QString& resource);
 void drawPicture(QPainter& p, const QString& resource, const QRectF& target);
 // Starts drawing the picture at this size now, on a thread of its own: a screen about to show it.
 void hurryPicture(const QString& resource, const QSizeF& target, double devicePixelRatio);
+// Starts drawing the picture of a control placed at this rectangle in twips, before the screen that shows it
+// is built; once the application object exists (drawing needs its default font).
+void drawAhead(const QString& resource, const QRect& twips);
 // Queues the picture to be drawn in the background, one picture after another, so that a screen opened
 // later finds it ready and the pupil's clicks are never kept waiting meanwhile.
 void preparePicture(const QString& resource, const QSizeF& target, double devicePixelRatio);

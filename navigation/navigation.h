@@ -12,6 +12,8 @@ struct Navigation;
 class frmPresentation : public forms::Form {
 public:
     explicit frmPresentation(Navigation& nav) : Form(QStringLiteral("frmPresentation")), nav_(nav) {}
+    // Starts drawing the splash picture before the splash screen is built (see forms::drawAhead).
+    static void drawAhead();
     void Timer1_Timer();
     void Image1_Click();
     QPointer<forms::Picture> Image1;

@@ -1,6 +1,8 @@
 // The splash screen, the notice on screen resolution and the identification screen.
 #include "navigation/navigation.h"
 
+#include "framework/pictures.h"
+
 using namespace forms;
 
 namespace {
@@ -9,9 +11,15 @@ const BgrColor kNavy = 0x800000;
 const QString kNotice = QStringLiteral(
     "Ce logiciel est optimisé pour un affichage en 1024 x 768. En dessous, l'affichage ne sera pas complet et "
     "gênera la lecture des exercices.");
+const QString kSplashPicture = QStringLiteral(":/assets/common/splash_chromosome.svg");
+const QRect kSplashPictureAt(0, 960, 7485, 6375);
 } // namespace
 
 // ---------------------------------------------------------------- frmPresentation
+
+void frmPresentation::drawAhead() {
+    forms::drawAhead(kSplashPicture, kSplashPictureAt);
+}
 
 WindowDesign frmPresentation::design() const {
     return {QStringLiteral("Morvix3"), WindowStyle::Sizable, 7215, 6735, 0x000000};
@@ -20,11 +28,11 @@ WindowDesign frmPresentation::design() const {
 void frmPresentation::build() {
     // The picture is larger than the window: its right and bottom edges are cut off.
     Image1 = make<Picture>("Image1")
-                 ->source(":/assets/common/splash_chromosome.svg")
+                 ->source(kSplashPicture)
                  ->describe("Un chromosome bleu-violet en forme de X, sur fond noir")
                  ->click([this] { Image1_Click(); })
-                 ->at(0, 960, 7485, 6375);
-    // Drawn on another thread while the labels below measure their text.
+                 ->at(kSplashPictureAt.x(), kSplashPictureAt.y(), kSplashPictureAt.width(), kSplashPictureAt.height());
+    // Drawn on another thread while the labels below measure their text, unless it is drawn already.
     Image1->hurry();
     Label3 = make<Label>("Label3")
                  ->font({"Arial", 48, Weight::Bold})
