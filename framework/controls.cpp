@@ -554,7 +554,7 @@ ComboBox* ComboBox::kind(Kind k) {
         lineEdit()->installEventFilter(new SwallowEnter(this));
         // Qt takes a typed text equal to an item for a choice when the field loses the focus, and reports it
         // as one; typing is not choosing, so that reaction is cut.
-        QObject::disconnect(lineEdit(), SIGNAL(editingFinished()), this, SLOT(_q_editingFinished()));
+        QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
     }
     setCurrentIndex(-1);
     return this;
