@@ -110,7 +110,7 @@ Shape* symbol(Shape* s, ShapeKind kind, const QRect& r) {
 ComboBox* list(ComboBox* cb, const FontDef& font, BgrColor fore, const QString& hint) {
     // The hint is offered on hovering and to screen readers: written in the field, the list's large letters
     // would leave only its first few characters visible.
-    cb->kind(ComboBox::PickOnly)->font(font)->colors(fore, 0xFFFFFF)->tip(hint);
+    cb->font(font)->colors(fore, 0xFFFFFF)->tip(hint);
     cb->setAccessibleName(hint);
     return cb;
 }
@@ -178,7 +178,8 @@ void BloodGroupScreen::buildAnswerTree() {
         symbol(make<Shape>("Shape" + code, Frame1), at.kind, at.symbol);
         Lists& l = lists_[p];
         if (person.asked) {
-            l.group = list(make<ComboBox>("cb" + code + "groupe", Frame1), kGroupListFont, kRed, kGroupHint);
+            l.group = list(make<ComboBox>("cb" + code + "groupe", Frame1, ComboBox::PickOnly), kGroupListFont, kRed,
+                           kGroupHint);
             l.group->at(at.groupList.x(), at.groupList.y(), at.groupList.width(), at.groupList.height());
             tabs.push_back(l.group);
         } else {
@@ -197,10 +198,10 @@ void BloodGroupScreen::buildAnswerTree() {
             ->color(kGreen)
             ->setCaption(QStringLiteral("="))
             ->at(at.equal.x(), at.equal.y(), 345, 660);
-        l.allele1 = list(make<ComboBox>(QString::fromLatin1(at.allele1Name), Frame1), kAlleleListFont, kGreen,
-                         kAllele1Hint);
-        l.allele2 = list(make<ComboBox>(QString::fromLatin1(at.allele2Name), Frame1), kAlleleListFont, kGreen,
-                         kAllele2Hint);
+        l.allele1 = list(make<ComboBox>(QString::fromLatin1(at.allele1Name), Frame1, ComboBox::PickOnly),
+                         kAlleleListFont, kGreen, kAllele1Hint);
+        l.allele2 = list(make<ComboBox>(QString::fromLatin1(at.allele2Name), Frame1, ComboBox::PickOnly),
+                         kAlleleListFont, kGreen, kAllele2Hint);
         ComboBox* upper = person.allelesSwapped ? l.allele2 : l.allele1;
         ComboBox* lower = person.allelesSwapped ? l.allele1 : l.allele2;
         upper->at(at.upperList.x(), at.upperList.y(), 855, 390);

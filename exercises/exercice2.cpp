@@ -159,8 +159,7 @@ void Exercice2::buildContent() {
                         ->setCaption(q.rep)
                         ->at(q.repAt.x(), q.repAt.y(), q.repAt.width(), q.repAt.height())
                         ->hidden();
-        cb[i] = make<ComboBox>(q.name)
-                    ->kind(ComboBox::PickOnly)
+        cb[i] = make<ComboBox>(q.name, nullptr, ComboBox::PickOnly)
                     ->font({QStringLiteral("Arial"), 9.75, i == kBoldList ? Weight::Bold : Weight::Regular})
                     ->at(q.at.x(), q.at.y(), q.at.width(), q.at.height());
         order.push_back(cb[i]);

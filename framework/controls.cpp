@@ -532,13 +532,13 @@ public:
 };
 } // namespace
 
-ComboBox::ComboBox(QWidget* parent) : Ctl(parent) {
+ComboBox::ComboBox(QWidget* parent, Kind k) : Ctl(parent) {
     setFont(makeFont({}));
     setMaxVisibleItems(8);
     QObject::connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
         if (onClick_) onClick_();
     });
-    kind(Editable);
+    kind(k);
 }
 
 ComboBox* ComboBox::kind(Kind k) {

@@ -270,7 +270,9 @@ public:
 class ComboBox : public Ctl<ComboBox, QComboBox> {
 public:
     enum Kind { PickOnly, Editable };
-    ComboBox(QWidget* parent);
+    // A list is editable unless told otherwise, and told at once: turning an editable list into one that
+    // only picks builds its text field for nothing.
+    explicit ComboBox(QWidget* parent, Kind k = Editable);
     ComboBox* kind(Kind k);
     ComboBox* font(const FontDef& f);
     ComboBox* colors(BgrColor fore, BgrColor back);

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <initializer_list>
+#include <utility>
 #include <vector>
 
 class QPagedPaintDevice;
@@ -91,8 +92,9 @@ protected:
     virtual void Form_Load() {}
 
     // Creates a control on the canvas (or in a frame) under the screen's own name for it.
-    template <class T> T* make(const QString& name, QWidget* parent = nullptr) {
-        T* c = new T(parent ? parent : canvas());
+    // Anything after the parent goes to the control's constructor.
+    template <class T, class... Args> T* make(const QString& name, QWidget* parent = nullptr, Args&&... args) {
+        T* c = new T(parent ? parent : canvas(), std::forward<Args>(args)...);
         c->setObjectName(name);
         return c;
     }
