@@ -2,18 +2,18 @@
 
 #include "framework/units.h"
 
-#include <QCoreApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QHash>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
+#include <QScreen>
+#include <QSet>
 #include <QSvgRenderer>
 #include <QThreadPool>
 #include <QXmlStreamReader>
-#include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 #include <condition_variable>
 #include <deque>
@@ -103,7 +103,7 @@ private:
     void startNow(const Order& o, const QString& key, std::unique_lock<std::mutex>& lock) {
         queue_.erase(std::remove_if(queue_.begin(), queue_.end(), [&](const Order& q) { return q.key() == key; }),
                      queue_.end());
-        busy_.insert(key, true);
+        busy_.insert(key);
         ++urgent_;
         lock.unlock();
         // A thread beyond the pool's count if need be: the picture is wanted now, not after the queue.
@@ -137,7 +137,7 @@ private:
                 }
                 o = queue_.front();
                 queue_.pop_front();
-                busy_.insert(o.key(), true);
+                busy_.insert(o.key());
             }
             finish(o.key(), draw(o), false);
         }
@@ -153,7 +153,7 @@ private:
     std::mutex m_;
     std::condition_variable done_;
     QHash<QString, QImage> drawn_;
-    QHash<QString, bool> busy_; // being drawn now
+    QSet<QString> busy_; // being drawn now
     std::deque<Order> queue_;
     int urgent_ = 0;          // pictures wanted now, being drawn
     bool background_ = false; // a pool thread is working through the queue
