@@ -13,7 +13,6 @@
 
 App::App() : nav([this](int n) { exercise(n).Show(); }) {
     for (int n = 1; n <= 20; ++n) exercises_[std::size_t(n)] = makeExercise(n, &nav.accueil);
-    nav.homeOpened = [this] { prepareExercises(); };
     nav.closeExercises = [this] {
         for (int n = 1; n <= 20; ++n) exercise(n).Close();
     };
@@ -41,7 +40,12 @@ void App::prepareNext() {
     });
 }
 
-void App::start() { nav.presentation.Show(); }
+void App::start() {
+    nav.presentation.Show();
+    // The exercise screens are readied while the pupil goes through the splash, the notice and the
+    // identification: by the time the home screen shows, they open at once.
+    prepareExercises();
+}
 
 namespace {
 std::future<void>& fontsRead() {

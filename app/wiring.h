@@ -16,6 +16,8 @@ public:
     void start();
     Navigation nav;
     forms::ExerciseScreen& exercise(int n) { return *exercises_.at(std::size_t(n)); }
+    // True while exercise screens are still waiting to be readied in the background.
+    bool preparing() const { return !preparation_.empty(); }
 
 private:
     void prepareExercises();

@@ -135,8 +135,6 @@ struct Navigation {
     std::function<void(int)> openExercise;
     // Closes every exercise screen still open, each as its own close box does.
     std::function<void()> closeExercises;
-    // Told once the home screen is up, while the pupil reads the list.
-    std::function<void()> homeOpened;
     frmPresentation presentation{*this};
     frmInfo1 info1{*this};
     frmId id{*this};

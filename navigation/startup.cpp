@@ -158,5 +158,4 @@ void frmId::Command1_Click() {
     nav_.record.Classe = txtClasse->Text();
     Unload();
     nav_.accueil.Show();
-    if (nav_.homeOpened) nav_.homeOpened();
 }

@@ -131,18 +131,25 @@ void TestStartup::identification() {
 
 void TestStartup::closingAStartupWindowEndsTheRun_data() {
     QTest::addColumn<int>("screen");
-    QTest::newRow("splash") << 0;
-    QTest::newRow("notice") << 1;
-    QTest::newRow("identification") << 2;
+    QTest::addColumn<bool>("readying"); // closed while the exercise screens are being readied
+    QTest::newRow("splash") << 0 << false;
+    QTest::newRow("splash, exercises being readied") << 0 << true;
+    QTest::newRow("notice") << 1 << false;
+    QTest::newRow("identification") << 2 << false;
 }
 
 void TestStartup::closingAStartupWindowEndsTheRun() {
     QFETCH(int, screen);
+    QFETCH(bool, readying);
     drv::Run run;
     run.app().start();
     Form* forms[] = {&run.nav().presentation, &run.nav().info1, &run.nav().id};
     if (screen > 0) drv::click(run.nav().presentation, "Image1");
     if (screen > 1) drv::click(run.nav().info1, "cmdOK");
+    if (readying) {
+        while (forms::msSinceShow() < 55) QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        QVERIFY(run.app().preparing());
+    }
     forms[screen]->window()->close();
     drv::settle();
     QVERIFY(run.ended());
@@ -156,12 +163,14 @@ void TestStartup::onlyTheSplashIsBuiltAtStart() {
     QCOMPARE(forms::loadedCount(), 1);
     QVERIFY(run.nav().presentation.loaded());
     for (int n = 1; n <= 20; ++n) QVERIFY(!run.exercise(n).loaded());
-    // Once the home screen is up the exercises get ready out of sight, and stay unloaded.
+    // While the splash is up the exercises get ready out of sight, and stay unloaded.
+    QTRY_VERIFY_WITH_TIMEOUT(!run.app().preparing(), 20000);
+    QCOMPARE(forms::loadedCount(), 1);
     drv::click(run.nav().presentation, "Image1");
     drv::click(run.nav().info1, "cmdOK");
     drv::setText(run.nav().id, "txtNom", "Martin");
     drv::click(run.nav().id, "Command1");
-    for (int i = 0; i < 25; ++i) drv::settle();
+    drv::settle();
     QCOMPARE(forms::loadedCount(), 1);
     for (int n = 1; n <= 20; ++n) QVERIFY(!run.exercise(n).loaded());
     ExerciseScreen& ex = run.open(3);

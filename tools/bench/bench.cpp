@@ -71,6 +71,7 @@ public:
         for (int r = 0; r < o_.runs; ++r) {
             collect(self({QStringLiteral("prepared")}));
             collect(self({QStringLiteral("run")}));
+            collect(self({QStringLiteral("ready")}));
         }
         collect(self({QStringLiteral("cycles"), QString::number(o_.cycles)}));
     }
@@ -106,6 +107,8 @@ public:
         }
         s << "\n| figure | value |\n|---|---|\n";
         s << "| slowest screen, any column | " << worst << " (" << worstCpu << ") ms |\n";
+        s << "| every screen readied, from the splash's first frame | " << median(series(wall_, "ready", 0)) << " ("
+          << median(series(cpu_, "ready", 0)) << ") ms |\n";
         s << "| longest event held during preparation (worst run) | " << maxOf(series(wall_, "block", 0)) << " ("
           << maxOf(series(cpu_, "block", 0)) << ") ms |\n";
         s << "| peak memory, whole run to the summary | " << median(series(wall_, "peak", 0)) / 1024 << " MiB |\n";
@@ -158,6 +161,7 @@ int childMain(int argc, char** argv) {
     startReadingFonts(); // as main() does
     bench::ProbeApp app(argc, argv);
     if (what == "startup") return bench::startupChild(app, start);
+    if (what == "ready") return bench::readyChild(app);
     if (what == "first") return bench::firstOpenChild(app, arg.toInt());
     if (what == "prepared") return bench::preparedChild(app);
     if (what == "run") return bench::wholeRunChild(app);

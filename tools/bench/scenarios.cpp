@@ -5,6 +5,7 @@
 
 #include <QEventLoop>
 #include <QTextStream>
+#include <QThreadPool>
 #include <QTimer>
 #include <algorithm>
 #include <malloc.h>
@@ -138,6 +139,18 @@ int startupChild(ProbeApp& app, std::int64_t startNs) {
     });
     run.start();
     return painted ? 0 : QApplication::exec();
+}
+
+int readyChild(ProbeApp& app) {
+    setUp();
+    initialiseProgram();
+    App run;
+    untilFrame(app, run.nav.presentation.name(), [&] { run.start(); });
+    const Stamp painted;
+    while (run.preparing()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QThreadPool::globalInstance()->waitForDone(); // the pictures drawn in the background
+    out() << "ready " << since(painted) << '\n';
+    return 0;
 }
 
 int firstOpenChild(ProbeApp& app, int n) {

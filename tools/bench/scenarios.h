@@ -9,6 +9,9 @@ class ProbeApp;
 
 // Start-up, as main() does it, to the splash screen's first painted frame; the time counts from startNs.
 int startupChild(ProbeApp& app, std::int64_t startNs);
+// From the splash screen's first painted frame, left on screen, until every exercise screen is readied and
+// its pictures drawn: how long a pupil must take to reach the home screen to find every screen prepared.
+int readyChild(ProbeApp& app);
 // Exercise N opened from the home screen as soon as the home screen is painted, with every exercise's
 // preparation still waiting.
 int firstOpenChild(ProbeApp& app, int n);
