@@ -560,6 +560,23 @@ ComboBox* ComboBox::kind(Kind k) {
     return this;
 }
 
+bool ComboBox::dropDownBuilt() const {
+    for (const QObject* c : children())
+        if (c->inherits("QComboBoxPrivateContainer")) return true;
+    return false;
+}
+
+void ComboBox::changeEvent(QEvent* e) {
+    // Qt builds a list's drop-down part, with its view and scrollers, as soon as the list's font is set, to
+    // hand the font on; most lists of a screen are never opened. A drop-down built later takes the list's
+    // font by itself.
+    if (e->type() == QEvent::FontChange && !dropDownBuilt()) {
+        QWidget::changeEvent(e);
+        return;
+    }
+    QComboBox::changeEvent(e);
+}
+
 ComboBox* ComboBox::font(const FontDef& f) {
     setFont(makeFont(f));
     return this;

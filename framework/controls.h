@@ -288,7 +288,11 @@ public:
     bool windowed() const override { return true; }
     QString accessibleText() const override { return Text(); }
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    bool dropDownBuilt() const;
     std::function<void()> onClick_;
 };
 

@@ -4,6 +4,7 @@
 #include "framework/dragdrop.h"
 #include "framework/pictures.h"
 
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QFontInfo>
 #include <QPainter>
@@ -70,6 +71,8 @@ private slots:
     void textBoxesTakeAnyText_data();
     void textBoxesTakeAnyText();
     void editableListKeepsTypedTextAndAddItemChoosesNothing();
+    void dropDownShowsTheListsFont_data();
+    void dropDownShowsTheListsFont();
     void accessibleNamesAndRoles();
     void runEndsWhenLastScreenUnloads();
     void picturesAreValid();
@@ -322,6 +325,41 @@ void TestForms::editableListKeepsTypedTextAndAddItemChoosesNothing() {
     QCOMPARE(cb->Text(), QStringLiteral("caractères individuels"));
     cb->kind(ComboBox::PickOnly);
     QCOMPARE(cb->Text(), QString());
+}
+
+void TestForms::dropDownShowsTheListsFont_data() {
+    QTest::addColumn<bool>("editable");
+    QTest::addColumn<bool>("viewFirst");  // the drop-down's view asked for before the font is set
+    QTest::addColumn<bool>("openedFirst"); // opened once before the font is set
+    QTest::newRow("pick-only") << false << false << false;
+    QTest::newRow("editable") << true << false << false;
+    QTest::newRow("view asked for first") << false << true << false;
+    QTest::newRow("font changed after an opening") << false << false << true;
+    QTest::newRow("editable, font changed after an opening") << true << false << true;
+}
+
+void TestForms::dropDownShowsTheListsFont() {
+    QFETCH(bool, editable);
+    QFETCH(bool, viewFirst);
+    QFETCH(bool, openedFirst);
+    drv::Run run;
+    DragForm f;
+    f.Show();
+    auto* cb = new ComboBox(f.canvas(), editable ? ComboBox::Editable : ComboBox::PickOnly);
+    cb->AddItem("XX");
+    cb->AddItem("XY");
+    cb->show();
+    if (viewFirst) QVERIFY(cb->view());
+    if (openedFirst) {
+        cb->showPopup();
+        cb->hidePopup();
+    }
+    cb->font({QStringLiteral("Times New Roman"), 14.25, Weight::Bold});
+    cb->showPopup();
+    QVERIFY(cb->view()->isVisible());
+    QCOMPARE(cb->view()->font(), cb->QWidget::font());
+    QCOMPARE(cb->view()->window()->font(), cb->QWidget::font());
+    cb->hidePopup();
 }
 
 void TestForms::accessibleNamesAndRoles() {
