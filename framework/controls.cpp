@@ -146,10 +146,17 @@ Label* Label::click(std::function<void()> f) {
 
 void Label::Place(int left, int top, int width, int height) {
     Control::Place(left, top, width, height);
+    placed_ = true;
     fit();
 }
 
 void Label::fit() {
+    // A screen sets a label's font, caption and alignment before its box: measuring the text at each of
+    // those steps would only be thrown away. A label sized to its text has its size from then on; any
+    // other hidden label (a correction, a message) is measured when it shows, if ever.
+    if (!placed_ && !autoSize_) return;
+    fitDue_ = !autoSize_ && !isVisibleTo(window());
+    if (fitDue_) return;
     const QFontMetrics fm(QWidget::font());
     if (autoSize_) {
         if (wrap_) {
@@ -211,6 +218,11 @@ void Label::mouseReleaseEvent(QMouseEvent* e) {
         return;
     }
     QWidget::mouseReleaseEvent(e);
+}
+
+void Label::showEvent(QShowEvent* e) {
+    if (fitDue_) fit();
+    QWidget::showEvent(e);
 }
 
 void Label::changeEvent(QEvent* e) {

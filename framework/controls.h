@@ -129,6 +129,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mouseReleaseEvent(QMouseEvent*) override;
     void changeEvent(QEvent*) override;
+    void showEvent(QShowEvent*) override;
 
 private:
     void fit();
@@ -141,6 +142,8 @@ private:
     bool wrap_ = false;
     bool autoSize_ = false;
     bool bordered_ = false;
+    bool placed_ = false; // measuring waits until the label has its box, or is sized to its text
+    bool fitDue_ = false; // a hidden label is measured when it shows
     FontDef fontDef_;
     std::function<void()> onClick_;
 };

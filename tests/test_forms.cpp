@@ -468,23 +468,31 @@ void TestForms::picturesDrawnOffTheGuiThread() {
 void TestForms::oneLineCaptions_data() {
     QTest::addColumn<double>("boxShare"); // the box's width, as a share of the caption's
     QTest::addColumn<bool>("runsPast");
-    QTest::newRow("room to spare") << 1.2 << false;
-    QTest::newRow("a letter short, as with a stand-in font") << 0.95 << true;
-    QTest::newRow("cut short by design") << 0.55 << false;
+    QTest::addColumn<bool>("hiddenFirst"); // built hidden, as a correction is, and shown later
+    for (bool hidden : {false, true}) {
+        const char* when = hidden ? ", shown later" : "";
+        QTest::addRow("room to spare%s", when) << 1.2 << false << hidden;
+        QTest::addRow("a letter short, as with a stand-in font%s", when) << 0.95 << true << hidden;
+        QTest::addRow("cut short by design%s", when) << 0.55 << false << hidden;
+    }
 }
 
 void TestForms::oneLineCaptions() {
     // A one-line caption a little too wide shows whole; one far too wide shows only what its box holds.
     QFETCH(double, boxShare);
     QFETCH(bool, runsPast);
+    QFETCH(bool, hiddenFirst);
     drv::Run run;
     QWidget host;
     auto* label = new Label(&host);
+    if (hiddenFirst) label->hidden();
     const QString caption = QStringLiteral("préalable des chromosomes permettant ainsi la ");
     label->font({QStringLiteral("Arial"), 9.75, Weight::Bold})->setCaption(caption);
     const int textPx = QFontMetrics(label->QWidget::font()).horizontalAdvance(caption);
     const int boxTw = int(textPx * boxShare) * 15;
     label->at(1500, 1500, boxTw, 255);
+    host.show();
+    if (hiddenFirst) label->SetVisible(true);
     const QRect box(100, 100, boxTw / 15, 17);
     QCOMPARE(label->geometry().topLeft(), box.topLeft());
     QCOMPARE(label->geometry().height(), box.height());
