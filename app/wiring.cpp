@@ -24,7 +24,7 @@ void App::prepareExercises() {
 }
 
 void App::prepareNext() {
-    // One screen per turn of the event loop, so the home screen answers the pupil all along; building a
+    // One screen per turn of the event loop, so the screen on show answers the pupil all along; building a
     // screen tells which pictures it draws, and those are drawn in the background. A screen the pupil has
     // just opened comes first: nothing is readied until it has had time to show.
     if (preparation_.empty()) return;

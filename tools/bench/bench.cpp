@@ -94,7 +94,7 @@ public:
         s << "| start-up to the painted splash | Morvelle 3 | bare window | ratio |\n|---|---|---|---|\n";
         s << "| | " << cell("startup", 0) << " | " << cell("bare", 0) << " | "
           << QString::number(ratio(wall_), 'f', 2) << " (" << QString::number(ratio(cpu_), 'f', 2) << ") |\n\n";
-        s << "| screen | tick to painted, prepared | first open, preparation under way | after " << o_.cycles
+        s << "| screen | tick to painted, prepared | first open, nothing readied yet | after " << o_.cycles
           << " cycles |\n|---|---|---|---|\n";
         double worst = 0, worstCpu = 0;
         for (int n = 1; n <= 20; ++n) {
