@@ -3,6 +3,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    keepLargeBuffersInLargePages();
     startReadingFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));

@@ -6,7 +6,11 @@
 #include <QFontDatabase>
 #include <algorithm>
 #include <fontconfig/fontconfig.h>
+#include <cstdint>
+#include <cstdlib>
 #include <future>
+#include <malloc.h>
+#include <sys/mman.h>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -53,6 +57,27 @@ std::future<void>& fontsRead() {
     return f;
 }
 } // namespace
+
+void keepLargeBuffersInLargePages() {
+    // A window's contents are a large buffer (3 MiB for an exercise screen), fresh memory the first time it
+    // is drawn. On a virtual machine the first touch of each fresh 4 KiB page is slow (about 10 us here): a
+    // screen's first paint paid more for its buffer than for drawing it. So large buffers are kept in the
+    // heap, not in mappings of their own that go back to the system when the window closes; the heap is
+    // grown once, at start, by a span the kernel may back with 2 MiB pages (one fault each); and memory
+    // freed at the top of the heap stays there for the next screen.
+    constexpr std::size_t kSpan = 30u << 20; // below the largest block the heap may be asked for
+    constexpr std::size_t kLargePage = 2u << 20;
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    void* spans[2] = {std::malloc(kSpan), std::malloc(kSpan)};
+    for (void* p : spans) {
+        if (!p) continue;
+        const auto from = (reinterpret_cast<std::uintptr_t>(p) + kLargePage - 1) & ~std::uintptr_t(kLargePage - 1);
+        const auto to = (reinterpret_cast<std::uintptr_t>(p) + kSpan) & ~std::uintptr_t(kLargePage - 1);
+        if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    }
+    for (void* p : spans) std::free(p);
+}
 
 void startReadingFonts() { fontsRead() = std::async(std::launch::async, [] { FcInit(); }); }
 

@@ -27,6 +27,8 @@ private:
     QObject guard_; // pending preparations go with the run
 };
 
+// The first thing the program does: large buffers get memory that is quick to use for the first time.
+void keepLargeBuffersInLargePages();
 // Reads the system's font configuration on another thread while the application object is built: the
 // longest part of start-up, which the splash screen's text waits for (in initialiseProgram).
 void startReadingFonts();

@@ -158,7 +158,8 @@ int childMain(int argc, char** argv) {
     const QByteArray what = argv[2];
     const QByteArray arg = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     const std::int64_t start = what == "startup" ? arg.toLongLong() : 0;
-    startReadingFonts(); // as main() does
+    keepLargeBuffersInLargePages(); // as main() does
+    startReadingFonts();
     bench::ProbeApp app(argc, argv);
     if (what == "startup") return bench::startupChild(app, start);
     if (what == "ready") return bench::readyChild(app);
