@@ -4,16 +4,16 @@
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <algorithm>
-#include <fontconfig/fontconfig.h>
-#include <cstdint>
-#include <cstdlib>
-#include <future>
-#include <malloc.h>
-#include <sys/mman.h>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <fontconfig/fontconfig.h>
+#include <future>
+#include <malloc.h>
+#include <sys/mman.h>
 
 App::App() : nav([this](int n) { exercise(n).Show(); }) {
     for (int n = 1; n <= 20; ++n) exercises_[std::size_t(n)] = makeExercise(n, &nav.accueil);

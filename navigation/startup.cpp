@@ -32,8 +32,6 @@ void frmPresentation::build() {
                  ->describe("Un chromosome bleu-violet en forme de X, sur fond noir")
                  ->click([this] { Image1_Click(); })
                  ->at(kSplashPictureAt.x(), kSplashPictureAt.y(), kSplashPictureAt.width(), kSplashPictureAt.height());
-    // Drawn on another thread while the labels below measure their text, unless it is drawn already.
-    Image1->hurry();
     Label3 = make<Label>("Label3")
                  ->font({"Arial", 48, Weight::Bold})
                  ->color(0xFFC0C0)
