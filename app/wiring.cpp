@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "exercises/registry.h"
+#include "framework/pictures.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -92,7 +93,7 @@ void initialiseProgram() {
         QFontDatabase::families();
     });
     forms::initialise();
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/assets/common/app_icon.svg")));
+    QApplication::setWindowIcon(forms::pictureIcon(QStringLiteral(":/assets/common/app_icon.svg")));
     // Qt's own dialogs (the save dialog of the summary) speak French too.
     auto* qt = new QTranslator(qApp);
     if (qt->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),

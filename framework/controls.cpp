@@ -707,7 +707,7 @@ CommandButton* CommandButton::picture(const QString& resource, int sizePx) {
     // so a new icon at every opening would leave a new set of drawings behind each time.
     static QHash<QString, QIcon> icons;
     auto it = icons.find(resource);
-    if (it == icons.end()) it = icons.insert(resource, QIcon(resource));
+    if (it == icons.end()) it = icons.insert(resource, pictureIcon(resource));
     setIcon(*it);
     const int s = std::max(1, int(std::lround(sizePx * scale())));
     setIconSize(QSize(s, s));

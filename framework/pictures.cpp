@@ -3,14 +3,18 @@
 #include "framework/units.h"
 
 #include <QFile>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QSet>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
 #include <QThreadPool>
 #include <QXmlStreamReader>
@@ -175,6 +179,56 @@ QSvgRenderer* renderer(const QString& resource) {
     cache.insert(resource, r);
     return r;
 }
+
+namespace {
+// Keeps each size it is asked for, as icons are drawn at every paint of their button. Another mode than
+// the normal one (a disabled button) gets the look the style gives it.
+class PictureIconEngine : public QIconEngine {
+public:
+    explicit PictureIconEngine(const QString& resource) : resource_(resource) {}
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const QSize own = pictureSize(resource_);
+        return own.isEmpty() ? QSize() : own.scaled(size, Qt::KeepAspectRatio);
+    }
+
+    void paint(QPainter* p, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+        const qreal dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
+        p->drawPixmap(rect, pixmap(rect.size() * dpr, mode, state));
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        const QString key = QStringLiteral("%1x%2/%3").arg(size.width()).arg(size.height()).arg(int(mode));
+        if (auto it = drawn_.constFind(key); it != drawn_.constEnd()) return *it;
+        QPixmap pm;
+        const QSize at = actualSize(size, mode, state);
+        QSvgRenderer* r = at.isEmpty() ? nullptr : renderer(resource_);
+        if (r) {
+            pm = QPixmap(at);
+            pm.fill(Qt::transparent);
+            QPainter p(&pm);
+            r->render(&p);
+            p.end();
+            if (mode != QIcon::Normal) {
+                QStyleOption opt;
+                opt.palette = QGuiApplication::palette();
+                const QPixmap generated = QApplication::style()->generatedIconPixmap(mode, pm, &opt);
+                if (!generated.isNull()) pm = generated;
+            }
+        }
+        drawn_.insert(key, pm);
+        return pm;
+    }
+
+    QIconEngine* clone() const override { return new PictureIconEngine(*this); }
+
+private:
+    QString resource_;
+    QHash<QString, QPixmap> drawn_;
+};
+} // namespace
+
+QIcon pictureIcon(const QString& resource) { return QIcon(new PictureIconEngine(resource)); }
 
 QSize pictureSize(const QString& resource) {
     // Read from the opening tag, so that laying out a screen does not parse every picture on it.

@@ -1,4 +1,5 @@
 #pragma once
+#include <QIcon>
 #include <QSize>
 #include <QString>
 
@@ -12,6 +13,9 @@ namespace forms {
 // One parsed renderer per picture for the whole run, for the drawings that are not cached (printing, drag
 // icons); null when the resource is missing or invalid. GUI thread only.
 QSvgRenderer* renderer(const QString& resource);
+// An icon drawn from the picture at whatever size is asked for (a window's title bar, a button), without the
+// plugin Qt would load to read a picture file as an icon. GUI thread only.
+QIcon pictureIcon(const QString& resource);
 // The picture's own size in pixels.
 QSize pictureSize(const QString& resource);
 // Draws the picture into a rectangle. On screen, the picture is drawn once at the device's pixel size, off

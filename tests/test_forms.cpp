@@ -80,6 +80,8 @@ private slots:
     void picturesDrawnOffTheGuiThread();
     void oneLineCaptions_data();
     void oneLineCaptions();
+    void pictureIcons_data();
+    void pictureIcons();
 };
 
 void TestForms::colours_data() {
@@ -463,6 +465,39 @@ void TestForms::picturesDrawnOffTheGuiThread() {
         e.drawImage(0, 0, drawing);
     }
     QCOMPARE(shown, expected);
+}
+
+void TestForms::pictureIcons_data() {
+    // A window's or a button's icon is the picture drawn on a clear ground at the size asked for, its shape
+    // kept; greyed on a disabled button; nothing for a picture that is not there.
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QSize>("asked");
+    QTest::addColumn<QSize>("drawn");
+    QTest::newRow("title bar") << ":/assets/common/app_icon.svg" << QSize(16, 16) << QSize(16, 16);
+    QTest::newRow("button") << ":/assets/common/printer.svg" << QSize(24, 24) << QSize(24, 24);
+    QTest::newRow("wider than the picture") << ":/assets/common/printer.svg" << QSize(40, 20) << QSize(20, 20);
+    QTest::newRow("not there") << ":/assets/none.svg" << QSize(16, 16) << QSize(0, 0);
+}
+
+void TestForms::pictureIcons() {
+    QFETCH(QString, resource);
+    QFETCH(QSize, asked);
+    QFETCH(QSize, drawn);
+    drv::Run run;
+    const QIcon icon = pictureIcon(resource);
+    const QImage normal = icon.pixmap(asked).toImage();
+    QCOMPARE(normal.size(), drawn);
+    if (drawn.isEmpty()) return;
+    QImage expected(drawn, normal.format());
+    expected.fill(Qt::transparent);
+    QPainter p(&expected);
+    renderer(resource)->render(&p);
+    p.end();
+    QCOMPARE(normal, expected);
+    QCOMPARE(icon.pixmap(asked).toImage(), normal); // asked again, at every paint of its button
+    const QImage disabled = icon.pixmap(asked, QIcon::Disabled).toImage();
+    QCOMPARE(disabled.size(), drawn);
+    QVERIFY(disabled != normal);
 }
 
 void TestForms::oneLineCaptions_data() {
