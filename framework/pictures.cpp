@@ -2,8 +2,8 @@
 
 #include "framework/units.h"
 
-#include <QFile>
 #include <QApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
