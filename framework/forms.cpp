@@ -197,7 +197,10 @@ void Form::Show() {
     if (!window_) {
         window_ = new FormWindow(this, design());
         run().loaded.push_back(this);
+        opening_ = true;
         build();
+        made();
+        opening_ = false;
         hurryPictures();
         stackControls(window_->canvas());
         chainPictureStops(window_->canvas(), tabOrder_);
@@ -242,6 +245,14 @@ void Form::prepare() {
     window_ = nullptr;
     delete w;
     tabOrder_.clear();
+}
+
+void Form::made() {
+    // A screen opening now has each picture started as soon as the control showing it is set up, while the
+    // rest of the screen is built: a screen's first paint waits for its largest picture, not for the build.
+    if (opening_ && window_)
+        if (auto* p = dynamic_cast<Picture*>(lastMade_.data()); p && p->isVisibleTo(window_)) p->hurry();
+    lastMade_ = nullptr;
 }
 
 void Form::hurryPictures() {

@@ -94,8 +94,10 @@ protected:
     // Creates a control on the canvas (or in a frame) under the screen's own name for it.
     // Anything after the parent goes to the control's constructor.
     template <class T, class... Args> T* make(const QString& name, QWidget* parent = nullptr, Args&&... args) {
+        made(); // the control made before this one is complete
         T* c = new T(parent ? parent : canvas(), std::forward<Args>(args)...);
         c->setObjectName(name);
+        lastMade_ = c;
         return c;
     }
     template <class T> T* make(ControlArray<T>& array, const QString& name, int index, QWidget* parent = nullptr) {
@@ -112,7 +114,10 @@ protected:
 private:
     friend class FormWindow;
     void hurryPictures();
+    void made();
     QString name_;
+    bool opening_ = false;     // being built to show at once
+    QPointer<QWidget> lastMade_; // the control being set up
     QPointer<FormWindow> window_;
     std::vector<QPointer<QWidget>> tabOrder_;
 };
