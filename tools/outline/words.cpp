@@ -55,11 +55,6 @@ QString pathData(const QPainterPath& p) {
     return d;
 }
 
-QString escaped(const QString& s) {
-    QString out = s.toHtmlEscaped(); // & < > "
-    return out;
-}
-
 bool toNumber(QString s, double* v) {
     s = s.trimmed();
     if (s.endsWith(QLatin1String("px"))) s.chop(2);
@@ -117,7 +112,7 @@ QString outlined(const QXmlStreamAttributes& own, const QHash<QString, QString>&
     QString path = QStringLiteral("<path");
     for (const QXmlStreamAttribute& a : own)
         if (!kConsumed.contains(a.qualifiedName().toString()))
-            path += QStringLiteral(" %1=\"%2\"").arg(a.qualifiedName().toString(), escaped(a.value().toString()));
+            path += QStringLiteral(" %1=\"%2\"").arg(a.qualifiedName().toString(), a.value().toString().toHtmlEscaped());
     path += QStringLiteral(" transform=\"%1\" fill-rule=\"nonzero\" d=\"%2\"/>").arg(transform, pathData(letters));
     return path;
 }
