@@ -431,20 +431,21 @@ void TestForms::picturesDrawnOffTheGuiThread_data() {
     // However the picture was asked for before, the screen shows the drawing itself, at its size.
     QTest::addColumn<QString>("resource");
     QTest::addColumn<QString>("before"); // what happened to the picture before the screen paints it
+    QTest::addColumn<QSize>("size");     // none a screen uses, one per row: nothing drawn earlier answers
     const QString tick = QStringLiteral(":/assets/common/tick.svg");
-    QTest::newRow("never asked for") << tick << "";
-    QTest::newRow("queued for the background") << tick << "queue";
-    QTest::newRow("hurried twice") << tick << "hurry hurry";
-    QTest::newRow("queued, then hurried") << tick << "queue hurry";
-    QTest::newRow("a resource that is not there") << QStringLiteral(":/assets/none.svg") << "queue hurry";
+    QTest::newRow("never asked for") << tick << "" << QSize(37, 29);
+    QTest::newRow("queued for the background") << tick << "queue" << QSize(38, 29);
+    QTest::newRow("hurried twice") << tick << "hurry hurry" << QSize(39, 29);
+    QTest::newRow("queued, then hurried") << tick << "queue hurry" << QSize(40, 29);
+    QTest::newRow("a resource that is not there")
+        << QStringLiteral(":/assets/none.svg") << "queue hurry" << QSize(41, 29);
 }
 
 void TestForms::picturesDrawnOffTheGuiThread() {
     QFETCH(QString, resource);
     QFETCH(QString, before);
+    QFETCH(QSize, size);
     drv::Run run;
-    // A size no screen uses, so that nothing drawn earlier in the run answers for it.
-    const QSize size(37, 29);
     for (const QString& step : before.split(' ', Qt::SkipEmptyParts))
         (step == "queue" ? preparePicture : hurryPicture)(resource, QSizeF(size), 1.0);
     QImage shown(size, QImage::Format_ARGB32_Premultiplied);
