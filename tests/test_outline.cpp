@@ -46,13 +46,13 @@ QByteArray picture(const QByteArray& body) {
 
 class TestOutline : public QObject {
     Q_OBJECT
-private slots:
+  private slots:
     void drawnAsTheWords_data() {
         QTest::addColumn<QByteArray>("body");
-        QTest::newRow("font from the group, centred") << QByteArray(
-            "<g font-family=\"Liberation Sans\" font-size=\"10\" font-weight=\"bold\">"
-            "<text x=\"40\" y=\"30\" fill=\"#1A1A1A\" text-anchor=\"middle\">12</text>"
-            "<text x=\"100\" y=\"30\" fill=\"#D61010\" text-anchor=\"middle\">X</text></g>");
+        QTest::newRow("font from the group, centred")
+            << QByteArray("<g font-family=\"Liberation Sans\" font-size=\"10\" font-weight=\"bold\">"
+                          "<text x=\"40\" y=\"30\" fill=\"#1A1A1A\" text-anchor=\"middle\">12</text>"
+                          "<text x=\"100\" y=\"30\" fill=\"#D61010\" text-anchor=\"middle\">X</text></g>");
         QTest::newRow("own font, ending at x, half transparent") << QByteArray(
             "<text x=\"150\" y=\"40\" font-family=\"Liberation Sans\" font-size=\"16\" font-weight=\"bold\" "
             "fill=\"#5a0402\" fill-opacity=\"0.55\" text-anchor=\"end\">Validation</text>");
@@ -60,7 +60,8 @@ private slots:
             "<text x=\"5\" y=\"35\" font-family=\"Liberation Sans\" font-size=\"12.5\" font-weight=\"bold\" "
             "fill=\"#000000\">caryotype 1</text>");
         QTest::newRow("turned, regular weight, accents") << QByteArray(
-            "<text transform=\"translate(20,55) rotate(-90)\" font-family=\"Liberation Sans\" font-size=\"10\" "
+            "<text transform=\"translate(20,55) rotate(-90)\" font-family=\"Liberation Sans\" "
+            "font-size=\"10\" "
             "fill=\"#000000\" text-anchor=\"start\">Matériel</text>"
             "<g font-family=\"Liberation Sans\" font-size=\"8\" font-weight=\"normal\" fill=\"#222222\">"
             "<text x=\"90\" y=\"50\">10  µm\n </text></g>");
@@ -78,18 +79,21 @@ private slots:
         QVERIFY(outlined.endsWith(svg.mid(svg.lastIndexOf("</text>") + 7)));
         const auto [differ, inked] = difference(drawn(svg), drawn(outlined));
         QVERIFY(inked > 40);
-        QVERIFY2(differ * 20 <= inked, qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differ).arg(inked)));
+        QVERIFY2(differ * 20 <= inked,
+                 qPrintable(QStringLiteral("%1 of %2 pixels differ").arg(differ).arg(inked)));
     }
 
     void refused_data() {
         QTest::addColumn<QByteArray>("svg");
-        QTest::newRow("a word with an element inside") << picture(
-            "<text x=\"5\" y=\"30\" font-family=\"Liberation Sans\" font-size=\"10\">1<tspan>2</tspan></text>");
-        QTest::newRow("one position per letter")
-            << picture("<text x=\"5 12\" y=\"30\" font-family=\"Liberation Sans\" font-size=\"10\">12</text>");
+        QTest::newRow("a word with an element inside")
+            << picture("<text x=\"5\" y=\"30\" font-family=\"Liberation Sans\" "
+                       "font-size=\"10\">1<tspan>2</tspan></text>");
+        QTest::newRow("one position per letter") << picture(
+            "<text x=\"5 12\" y=\"30\" font-family=\"Liberation Sans\" font-size=\"10\">12</text>");
         QTest::newRow("a font this machine lacks")
             << picture("<text x=\"5\" y=\"30\" font-family=\"Zzyzx Nowhere\" font-size=\"10\">12</text>");
-        QTest::newRow("no size") << picture("<text x=\"5\" y=\"30\" font-family=\"Liberation Sans\">12</text>");
+        QTest::newRow("no size") << picture(
+            "<text x=\"5\" y=\"30\" font-family=\"Liberation Sans\">12</text>");
         QTest::newRow("not a picture") << QByteArray("<svg><text>1</svg>");
     }
     void refused() {

@@ -33,7 +33,8 @@ int main(int argc, char** argv) {
         const QString target = to.filePath(name);
         QDir().mkpath(QFileInfo(target).path());
         QFile out(target);
-        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(svg) != svg.size() || !out.flush()) {
+        if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(svg) != svg.size() ||
+            !out.flush()) {
             std::fprintf(stderr, "%s: cannot be written\n", qPrintable(target));
             return 1;
         }

@@ -19,8 +19,8 @@ const QStringList kInherited = {QStringLiteral("font-family"), QStringLiteral("f
                                 QStringLiteral("font-weight"), QStringLiteral("font-style"),
                                 QStringLiteral("text-anchor")};
 // What the outline takes in place of the word's own attributes.
-const QStringList kConsumed = kInherited + QStringList{QStringLiteral("x"), QStringLiteral("y"),
-                                                       QStringLiteral("transform")};
+const QStringList kConsumed =
+    kInherited + QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("transform")};
 
 QString number(double v) {
     QString s = QString::number(v, 'f', 2);
@@ -43,8 +43,9 @@ QString pathData(const QPainterPath& p) {
             break;
         case QPainterPath::CurveToElement: {
             const QPainterPath::Element c2 = p.elementAt(i + 1), to = p.elementAt(i + 2);
-            d += QLatin1Char('C') + number(e.x) + QLatin1Char(' ') + number(e.y) + QLatin1Char(' ') + number(c2.x) +
-                 QLatin1Char(' ') + number(c2.y) + QLatin1Char(' ') + number(to.x) + QLatin1Char(' ') + number(to.y);
+            d += QLatin1Char('C') + number(e.x) + QLatin1Char(' ') + number(e.y) + QLatin1Char(' ') +
+                 number(c2.x) + QLatin1Char(' ') + number(c2.y) + QLatin1Char(' ') + number(to.x) +
+                 QLatin1Char(' ') + number(to.y);
             i += 2;
             break;
         }
@@ -91,7 +92,8 @@ QString outlined(const QXmlStreamAttributes& own, const QHash<QString, QString>&
     font.setPixelSize(kDrawn);
     font.setHintingPreference(QFont::PreferNoHinting);
     const QString weight = style.value(QStringLiteral("font-weight"));
-    font.setBold(weight == QLatin1String("bold") || weight == QLatin1String("bolder") || weight.toInt() >= 600);
+    font.setBold(weight == QLatin1String("bold") || weight == QLatin1String("bolder") ||
+                 weight.toInt() >= 600);
     font.setItalic(style.value(QStringLiteral("font-style")) == QLatin1String("italic"));
     if (QFontInfo(font).family() != family) {
         *error = QStringLiteral("\"%1\": the font %2 is not installed").arg(text, family);
@@ -103,8 +105,10 @@ QString outlined(const QXmlStreamAttributes& own, const QHash<QString, QString>&
     letters = QTransform::fromScale(scale, scale).map(letters);
     const double advance = QFontMetricsF(font).horizontalAdvance(text) * scale;
     const QString anchor = style.value(QStringLiteral("text-anchor"));
-    if (anchor == QLatin1String("middle")) x -= advance / 2;
-    else if (anchor == QLatin1String("end")) x -= advance;
+    if (anchor == QLatin1String("middle"))
+        x -= advance / 2;
+    else if (anchor == QLatin1String("end"))
+        x -= advance;
 
     QString transform = own.value(QLatin1String("transform")).toString().trimmed();
     if (!transform.isEmpty()) transform += QLatin1Char(' ');
@@ -112,8 +116,10 @@ QString outlined(const QXmlStreamAttributes& own, const QHash<QString, QString>&
     QString path = QStringLiteral("<path");
     for (const QXmlStreamAttribute& a : own)
         if (!kConsumed.contains(a.qualifiedName().toString()))
-            path += QStringLiteral(" %1=\"%2\"").arg(a.qualifiedName().toString(), a.value().toString().toHtmlEscaped());
-    path += QStringLiteral(" transform=\"%1\" fill-rule=\"nonzero\" d=\"%2\"/>").arg(transform, pathData(letters));
+            path += QStringLiteral(" %1=\"%2\"")
+                        .arg(a.qualifiedName().toString(), a.value().toString().toHtmlEscaped());
+    path += QStringLiteral(" transform=\"%1\" fill-rule=\"nonzero\" d=\"%2\"/>")
+                .arg(transform, pathData(letters));
     return path;
 }
 
@@ -138,10 +144,13 @@ QByteArray outlineWords(const QByteArray& svg, QString* error) {
                 QString text;
                 while (!xml.atEnd()) {
                     const QXmlStreamReader::TokenType t = xml.readNext();
-                    if (t == QXmlStreamReader::Characters) text += xml.text();
-                    else if (t == QXmlStreamReader::EndElement) break;
+                    if (t == QXmlStreamReader::Characters)
+                        text += xml.text();
+                    else if (t == QXmlStreamReader::EndElement)
+                        break;
                     else if (t == QXmlStreamReader::StartElement) {
-                        *error = QStringLiteral("a word with an element of its own (<%1>) inside").arg(xml.name());
+                        *error =
+                            QStringLiteral("a word with an element of its own (<%1>) inside").arg(xml.name());
                         return {};
                     }
                 }
