@@ -201,7 +201,6 @@ void Form::Show() {
         build();
         made();
         opening_ = false;
-        hurryPictures();
         stackControls(window_->canvas());
         chainPictureStops(window_->canvas(), tabOrder_);
         Form_Load();
@@ -256,7 +255,8 @@ void Form::made() {
 }
 
 void Form::hurryPictures() {
-    // Drawn on other threads while this one finishes the screen: by its first paint they are ready.
+    // Drawn on other threads while this one finishes the screen: by its first paint they are ready. Those
+    // started as they were made (see made) are not started again; this catches what Form_Load changed.
     for (QWidget* w : window_->findChildren<QWidget*>())
         if (auto* p = dynamic_cast<Picture*>(w); p && p->isVisibleTo(window_)) p->hurry();
 }
