@@ -44,8 +44,8 @@ void frmPresentation::build() {
                    ->color(0xFF8080)
                    ->opaque(0x000000)
                    ->setCaption("Clique sur l'image pour continuer")
-                   ->at(2880, 1320, 3015, 255)
-                   ->hidden();
+                   ->hidden() // first, so that it is measured when it shows, not while the program starts
+                   ->at(2880, 1320, 3015, 255);
     Label2 = make<Label>("Label2")
                  ->color(0xC0FFFF)
                  ->opaque(0x000000)
