@@ -1,5 +1,6 @@
 #include "framework/pictures.h"
 
+#include "framework/kept_pictures.h"
 #include "framework/units.h"
 
 #include <QApplication>
@@ -32,6 +33,7 @@ struct Order {
     QString resource;
     QSize pixels;
     double dpr = 1;
+    QString keptIn; // a folder where the drawing is kept from one run to the next, if any
     QString key() const {
         return QStringLiteral("%1@%2x%3@%4").arg(resource).arg(pixels.width()).arg(pixels.height()).arg(dpr);
     }
@@ -113,16 +115,32 @@ private:
         // A thread beyond the pool's count if need be: the picture is wanted now, not after the queue.
         QThreadPool* pool = QThreadPool::globalInstance();
         pool->reserveThread();
-        pool->startOnReservedThread([this, o, key] { finish(key, draw(o), true); });
+        pool->startOnReservedThread([this, o, key] {
+            const QImage kept = keptPicture(o.keptIn, o.resource, o.pixels, o.dpr);
+            const QImage image = kept.isNull() ? draw(o) : kept;
+            finish(key, image, true, false);
+            // Kept for the next run once the screen has it; the run does not end halfway through.
+            if (kept.isNull() && !o.keptIn.isEmpty()) keepPicture(o.keptIn, o.resource, image);
+            release(key);
+        });
         lock.lock();
     }
 
-    void finish(const QString& key, const QImage& image, bool urgent) {
+    // The picture is there to take; it stays busy until release() if `release` is false.
+    void finish(const QString& key, const QImage& image, bool urgent, bool release = true) {
         {
             std::lock_guard<std::mutex> lock(m_);
             drawn_.insert(key, image);
-            busy_.remove(key);
+            if (release) busy_.remove(key);
             if (urgent) --urgent_;
+        }
+        done_.notify_all();
+    }
+
+    void release(const QString& key) {
+        {
+            std::lock_guard<std::mutex> lock(m_);
+            busy_.remove(key);
         }
         done_.notify_all();
     }
@@ -263,25 +281,28 @@ void drawPicture(QPainter& p, const QString& resource, const QRectF& target) {
         return;
     }
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const QImage image = Studio::instance().take({resource, pixelsFor(target.size(), dpr), dpr});
+    const QImage image = Studio::instance().take({resource, pixelsFor(target.size(), dpr), dpr, {}});
     if (!image.isNull()) p.drawImage(target.topLeft(), image);
 }
 
 void hurryPicture(const QString& resource, const QSizeF& target, double dpr) {
     const QSize pixels = pixelsFor(target, dpr);
-    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().hurry({resource, pixels, dpr});
+    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().hurry({resource, pixels, dpr, {}});
 }
 
 void drawAhead(const QString& resource, const QRect& twips) {
     // The size the control will have, on the screen its window will open on.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    hurryPicture(resource, QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()),
-                 screen ? screen->devicePixelRatio() : 1.0);
+    const double dpr = screen ? screen->devicePixelRatio() : 1.0;
+    const QSize pixels = pixelsFor(QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()), dpr);
+    if (resource.isEmpty() || pixels.isEmpty()) return;
+    // Kept between runs: the next start reads it back rather than drawing it while the pupil waits.
+    Studio::instance().hurry({resource, pixels, dpr, keptPicturesFolder()});
 }
 
 void preparePicture(const QString& resource, const QSizeF& target, double dpr) {
     const QSize pixels = pixelsFor(target, dpr);
-    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().queue({resource, pixels, dpr});
+    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().queue({resource, pixels, dpr, {}});
 }
 
 } // namespace forms

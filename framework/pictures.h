@@ -25,7 +25,8 @@ void drawPicture(QPainter& p, const QString& resource, const QRectF& target);
 // Starts drawing the picture at this size now, on a thread of its own: a screen about to show it.
 void hurryPicture(const QString& resource, const QSizeF& target, double devicePixelRatio);
 // Starts drawing the picture of a control placed at this rectangle in twips, before the screen that shows it
-// is built; once the application object exists (drawing needs its default font).
+// is built; once the application object exists (drawing needs its default font). The drawing is kept in the
+// user's cache folder: the next run reads it back (see kept_pictures.h) instead of drawing it again.
 void drawAhead(const QString& resource, const QRect& twips);
 // Queues the picture to be drawn in the background, one picture after another, so that a screen opened
 // later finds it ready and the pupil's clicks are never kept waiting meanwhile.

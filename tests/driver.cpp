@@ -5,6 +5,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QStandardPaths>
 
 using namespace forms;
 
@@ -31,6 +32,8 @@ QWidget* widgetOf(const Form& f, const QString& name) {
 } // namespace
 
 Run::Run() {
+    // What the program keeps between runs goes to a folder of the tests' own, not the user's.
+    QStandardPaths::setTestModeEnabled(true);
     static const bool initialised = (initialiseProgram(), true);
     Q_UNUSED(initialised);
     resetRun();
