@@ -53,9 +53,14 @@ void App::start() {
 }
 
 namespace {
-std::future<void>& fontsRead() {
-    static std::future<void> f;
-    return f;
+// The reading of the fonts: started before the application object exists, finished after.
+struct FontReading {
+    std::future<void> done;
+    std::promise<void> appMade; // goes first at exit, so that a reading still waiting for it ends
+};
+FontReading& fontReading() {
+    static FontReading r;
+    return r;
 }
 } // namespace
 
@@ -98,25 +103,31 @@ FcConfig* readFontConfiguration() {
 }
 
 void startReadingFonts() {
-    fontsRead() = std::async(std::launch::async, [] {
+    FontReading& r = fontReading();
+    r.done = std::async(std::launch::async, [appMade = r.appMade.get_future()]() mutable {
         if (FcConfig* config = readFontConfiguration()) {
             FcConfigSetCurrent(config);
             FcConfigDestroy(config); // the current configuration keeps its own reference
         }
         FcInit(); // reads the configuration the usual way if the quicker one did not
+        // Then Qt's list of the system's fonts, which any thread may make once the application object
+        // exists; Qt would read the configuration again if asked for a font before the reading is over.
+        // On this thread, which goes on at once, where another would first have to be woken.
+        try {
+            appMade.get();
+        } catch (const std::future_error&) {
+            return; // the program ended before
+        }
+        QFontDatabase::families();
     });
 }
 
 void initialiseProgram() {
-    // The splash picture is drawn while the rest is set up.
+    // The splash picture is drawn, and the fonts are read, while the rest is set up.
     frmPresentation::drawAhead();
-    // Qt's list of the system's fonts is made on another thread (the font database may be used from any)
-    // while this one sets up the rest; Qt would read the configuration again if asked for a font before
-    // the reading is over.
-    std::future<void> fontList = std::async(std::launch::async, [read = std::move(fontsRead())]() mutable {
-        if (read.valid()) read.wait();
-        QFontDatabase::families();
-    });
+    FontReading& fonts = fontReading();
+    if (!fonts.done.valid()) startReadingFonts();
+    fonts.appMade.set_value();
     forms::initialise();
     QApplication::setWindowIcon(forms::pictureIcon(QStringLiteral(":/assets/common/app_icon.svg")));
     // Qt's own dialogs (the save dialog of the summary) speak French too.
@@ -124,5 +135,5 @@ void initialiseProgram() {
     if (qt->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
-    fontList.wait();
+    fonts.done.wait();
 }

@@ -36,5 +36,5 @@ void startReadingFonts();
 // quicker; null if it cannot be read that way. The caller owns it (FcConfigDestroy).
 typedef struct _FcConfig FcConfig;
 FcConfig* readFontConfiguration();
-// Everything the screens rely on before the first one opens: fonts, style, icon, translations.
+// Everything the screens rely on before the first one opens: fonts, style, icon, translations. Once a run.
 void initialiseProgram();
