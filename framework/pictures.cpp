@@ -23,6 +23,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <utility>
 
 namespace forms {
 
@@ -33,7 +34,6 @@ struct Order {
     QString resource;
     QSize pixels;
     double dpr = 1;
-    QString keptIn; // a folder where the drawing is kept from one run to the next, if any
     QString key() const {
         return QStringLiteral("%1@%2x%3@%4").arg(resource).arg(pixels.width()).arg(pixels.height()).arg(dpr);
     }
@@ -56,9 +56,9 @@ QImage draw(const Order& o) {
 }
 
 // Draws pictures on the threads of Qt's global pool and keeps them for the whole run (one size per
-// picture as long as the display does not change). Drawing there also keeps Qt's raster engine from
-// handing each large fill to that same pool and waiting for it, which costs more than the fill on a
-// small machine.
+// picture as long as the display does not change), and in the user's cache for the runs after. Drawing
+// there also keeps Qt's raster engine from handing each large fill to that same pool and waiting for it,
+// which costs more than the fill on a small machine.
 class Studio {
 public:
     static Studio& instance() {
@@ -90,9 +90,7 @@ public:
         for (const Order& q : queue_)
             if (q.key() == key) return;
         queue_.push_back(o);
-        if (background_) return;
-        background_ = true;
-        QThreadPool::globalInstance()->start([this] { drawQueue(); });
+        startBackground();
     }
 
 private:
@@ -115,70 +113,82 @@ private:
         // A thread beyond the pool's count if need be: the picture is wanted now, not after the queue.
         QThreadPool* pool = QThreadPool::globalInstance();
         pool->reserveThread();
-        pool->startOnReservedThread([this, o, key] {
-            const QImage kept = keptPicture(o.keptIn, o.resource, o.pixels, o.dpr);
-            const QImage image = kept.isNull() ? draw(o) : kept;
-            finish(key, image, true, false);
-            // Kept for the next run once the screen has it; the run does not end halfway through.
-            if (kept.isNull() && !o.keptIn.isEmpty()) keepPicture(o.keptIn, o.resource, image);
-            release(key);
-        });
+        pool->startOnReservedThread([this, o, key] { make(o, key, true); });
         lock.lock();
     }
 
-    // The picture is there to take; it stays busy until release() if `release` is false.
-    void finish(const QString& key, const QImage& image, bool urgent, bool release = true) {
+    // Called with the lock held.
+    void startBackground() {
+        if (background_) return;
+        background_ = true;
+        QThreadPool::globalInstance()->start([this] { background(); });
+    }
+
+    // Reads the picture as an earlier run kept it, or draws it. What was drawn is kept on disk later, in the
+    // background: writing would take time from the drawing of the other pictures a screen waits for.
+    void make(const Order& o, const QString& key, bool urgent) {
+        const QImage kept = keptPicture(keptIn_, o.resource, o.pixels, o.dpr);
+        const QImage image = kept.isNull() ? draw(o) : kept;
         {
             std::lock_guard<std::mutex> lock(m_);
             drawn_.insert(key, image);
-            if (release) busy_.remove(key);
-            if (urgent) --urgent_;
-        }
-        done_.notify_all();
-    }
-
-    void release(const QString& key) {
-        {
-            std::lock_guard<std::mutex> lock(m_);
             busy_.remove(key);
+            if (urgent) --urgent_;
+            if (kept.isNull() && !image.isNull() && !stopped_) {
+                toKeep_.push_back({o.resource, image});
+                startBackground();
+            }
         }
         done_.notify_all();
     }
 
-    void drawQueue() {
+    // Draws the queue, then keeps on disk what was drawn, one picture after another.
+    void background() {
         for (;;) {
             Order o;
+            std::pair<QString, QImage> keep;
             {
                 // The pictures of a screen being opened go first: the queue waits for them.
                 std::unique_lock<std::mutex> lock(m_);
                 done_.wait(lock, [this] { return urgent_ == 0 || stopped_; });
-                if (queue_.empty() || stopped_) {
+                if (!queue_.empty() && !stopped_) {
+                    o = queue_.front();
+                    queue_.pop_front();
+                    busy_.insert(o.key());
+                } else if (!toKeep_.empty() && !stopped_) {
+                    keep = toKeep_.front();
+                    toKeep_.pop_front();
+                } else {
                     background_ = false;
                     done_.notify_all();
                     return;
                 }
-                o = queue_.front();
-                queue_.pop_front();
-                busy_.insert(o.key());
             }
-            finish(o.key(), draw(o), false);
+            if (!o.resource.isEmpty())
+                make(o, o.key(), false);
+            else
+                keepPicture(keptIn_, keep.first, keep.second);
         }
     }
 
+    // What is not kept by then is drawn again by the next run.
     void stop() {
         std::unique_lock<std::mutex> lock(m_);
         stopped_ = true;
         queue_.clear();
+        toKeep_.clear();
         done_.wait(lock, [this] { return busy_.isEmpty() && !background_; });
     }
 
+    const QString keptIn_ = keptPicturesFolder(); // found on the GUI thread, which makes the studio
     std::mutex m_;
     std::condition_variable done_;
     QHash<QString, QImage> drawn_;
     QSet<QString> busy_; // being drawn now
     std::deque<Order> queue_;
+    std::deque<std::pair<QString, QImage>> toKeep_; // drawn, to be kept on disk
     int urgent_ = 0;          // pictures wanted now, being drawn
-    bool background_ = false; // a pool thread is working through the queue
+    bool background_ = false; // a pool thread is working through the queue and what is to be kept
     bool stopped_ = false;
 };
 
@@ -281,28 +291,25 @@ void drawPicture(QPainter& p, const QString& resource, const QRectF& target) {
         return;
     }
     const qreal dpr = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-    const QImage image = Studio::instance().take({resource, pixelsFor(target.size(), dpr), dpr, {}});
+    const QImage image = Studio::instance().take({resource, pixelsFor(target.size(), dpr), dpr});
     if (!image.isNull()) p.drawImage(target.topLeft(), image);
 }
 
 void hurryPicture(const QString& resource, const QSizeF& target, double dpr) {
     const QSize pixels = pixelsFor(target, dpr);
-    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().hurry({resource, pixels, dpr, {}});
+    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().hurry({resource, pixels, dpr});
 }
 
 void drawAhead(const QString& resource, const QRect& twips) {
     // The size the control will have, on the screen its window will open on.
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpr = screen ? screen->devicePixelRatio() : 1.0;
-    const QSize pixels = pixelsFor(QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()), dpr);
-    if (resource.isEmpty() || pixels.isEmpty()) return;
-    // Kept between runs: the next start reads it back rather than drawing it while the pupil waits.
-    Studio::instance().hurry({resource, pixels, dpr, keptPicturesFolder()});
+    hurryPicture(resource, QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()), dpr);
 }
 
 void preparePicture(const QString& resource, const QSizeF& target, double dpr) {
     const QSize pixels = pixelsFor(target, dpr);
-    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().queue({resource, pixels, dpr, {}});
+    if (!resource.isEmpty() && !pixels.isEmpty()) Studio::instance().queue({resource, pixels, dpr});
 }
 
 } // namespace forms

@@ -19,14 +19,14 @@ QIcon pictureIcon(const QString& resource);
 // The picture's own size in pixels.
 QSize pictureSize(const QString& resource);
 // Draws the picture into a rectangle. On screen, the picture is drawn once at the device's pixel size, off
-// the GUI thread, and reused, so that a screen full of detailed drawings still opens at once; printing gets
-// the vector drawing.
+// the GUI thread, and reused, so that a screen full of detailed drawings still opens at once; the drawing is
+// kept in the user's cache, and later runs read it back instead (see kept_pictures.h). Printing gets the
+// vector drawing.
 void drawPicture(QPainter& p, const QString& resource, const QRectF& target);
 // Starts drawing the picture at this size now, on a thread of its own: a screen about to show it.
 void hurryPicture(const QString& resource, const QSizeF& target, double devicePixelRatio);
 // Starts drawing the picture of a control placed at this rectangle in twips, before the screen that shows it
-// is built; once the application object exists (drawing needs its default font). The drawing is kept in the
-// user's cache folder: the next run reads it back (see kept_pictures.h) instead of drawing it again.
+// is built; once the application object exists (drawing needs its default font).
 void drawAhead(const QString& resource, const QRect& twips);
 // Queues the picture to be drawn in the background, one picture after another, so that a screen opened
 // later finds it ready and the pupil's clicks are never kept waiting meanwhile.

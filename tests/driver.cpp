@@ -1,6 +1,7 @@
 #include "tests/driver.h"
 
 #include "framework/forms.h"
+#include "framework/kept_pictures.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -32,9 +33,11 @@ QWidget* widgetOf(const Form& f, const QString& name) {
 } // namespace
 
 Run::Run() {
-    // What the program keeps between runs goes to a folder of the tests' own, not the user's.
+    // What the program keeps between runs goes to a folder of the tests' own, not the user's, and every
+    // test process starts with nothing kept: its pictures are drawn, as on a first run.
     QStandardPaths::setTestModeEnabled(true);
-    static const bool initialised = (initialiseProgram(), true);
+    static const bool initialised =
+        (QDir(forms::keptPicturesFolder()).removeRecursively(), initialiseProgram(), true);
     Q_UNUSED(initialised);
     resetRun();
     setDisplay(QRect(0, 0, 1024, 768));

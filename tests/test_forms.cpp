@@ -579,8 +579,10 @@ void TestForms::keptPictures() {
     auto writeSvg = [&](const char* colour) {
         QFile f(svg);
         QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"3\"><rect width=\"4\" "
-                           "height=\"3\" fill=\"") + colour + "\"/></svg>");
+        f.write(
+            QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"3\"><rect width=\"4\" "
+                       "height=\"3\" fill=\"") +
+            colour + "\"/></svg>");
     };
     if (mishap != "missing") writeSvg("teal");
     if (mishap == "blocked") {
@@ -592,7 +594,8 @@ void TestForms::keptPictures() {
     // left out.
     QImage drawn(QSize(40, 30), QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x) drawn.setPixelColor(x, y, QColor(6 * x, 200 - 5 * y, 90, 255 - 8 * y));
+        for (int x = 0; x < drawn.width(); ++x)
+            drawn.setPixelColor(x, y, QColor(6 * x, 200 - 5 * y, 90, 255 - 8 * y));
     drawn.setDevicePixelRatio(1.25);
     QCOMPARE(keepPicture(folder, svg, drawn), kept);
 

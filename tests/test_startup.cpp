@@ -436,7 +436,8 @@ void TestStartup::windowDestroyedFromOutside() {
 
 void TestStartup::fontsReadAsFontconfigReadsThem() {
     // The quicker reading of the system's font configuration comes out as fontconfig's own: the same files,
-    // the same fonts, and for whatever a screen or one of Qt's dialogs asks, the same font drawn the same way.
+    // the same fonts, and for whatever a screen or one of Qt's dialogs asks, the same font drawn the same
+    // way.
     FcConfig* usual = FcInitLoadConfigAndFonts();
     FcConfig* quick = readFontConfiguration();
     QVERIFY(usual);
@@ -444,7 +445,8 @@ void TestStartup::fontsReadAsFontconfigReadsThem() {
     auto files = [](FcConfig* c) {
         QStringList names;
         FcStrList* list = FcConfigGetConfigFiles(c);
-        while (FcChar8* f = FcStrListNext(list)) names << QString::fromUtf8(reinterpret_cast<const char*>(f));
+        while (FcChar8* f = FcStrListNext(list))
+            names << QString::fromUtf8(reinterpret_cast<const char*>(f));
         FcStrListDone(list);
         return names;
     };
@@ -468,8 +470,9 @@ void TestStartup::fontsReadAsFontconfigReadsThem() {
         FcPatternDestroy(p);
         return all;
     };
-    for (const char* asked : {"Arial:weight=200:pixelsize=64", "MS Sans Serif:pixelsize=13", "Liberation Serif",
-                              "sans-serif", "Sans Serif:pixelsize=12", "monospace", "serif:lang=fa"}) {
+    for (const char* asked :
+         {"Arial:weight=200:pixelsize=64", "MS Sans Serif:pixelsize=13", "Liberation Serif", "sans-serif",
+          "Sans Serif:pixelsize=12", "monospace", "serif:lang=fa"}) {
         const QString found = match(quick, asked);
         QVERIFY2(!found.isEmpty(), asked);
         QCOMPARE(found, match(usual, asked));
