@@ -124,8 +124,6 @@ long liveKiB() {
 } // namespace
 
 int startupChild(ProbeApp& app, std::int64_t startNs) {
-    // As main() does.
-    QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
     setUp();
     initialiseProgram();
     App run;
