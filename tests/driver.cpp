@@ -36,8 +36,11 @@ Run::Run() {
     // What the program keeps between runs goes to a folder of the tests' own, not the user's, and every
     // test process starts with nothing kept: its pictures are drawn, as on a first run.
     QStandardPaths::setTestModeEnabled(true);
-    static const bool initialised =
-        (QDir(forms::keptPicturesFolder()).removeRecursively(), initialiseProgram(), true);
+    static const bool initialised = [] {
+        if (const QString kept = forms::keptPicturesFolder(); !kept.isEmpty()) QDir(kept).removeRecursively();
+        initialiseProgram();
+        return true;
+    }();
     Q_UNUSED(initialised);
     resetRun();
     setDisplay(QRect(0, 0, 1024, 768));

@@ -560,6 +560,7 @@ void TestForms::keptPictures_data() {
     QTest::addColumn<bool>("readBack"); // what the next run finds
     QTest::newRow("nothing happened") << "" << true << true;
     QTest::newRow("asked at another size") << "size" << true << false;
+    QTest::newRow("kept at another size as well") << "both sizes" << true << true;
     QTest::newRow("asked at another pixel ratio") << "ratio" << true << false;
     QTest::newRow("the picture changed since") << "edited" << true << false;
     QTest::newRow("the kept file was cut short") << "short" << true << false;
@@ -604,6 +605,12 @@ void TestForms::keptPictures() {
     const QString file = QDir(folder).filePath(QDir(folder).entryList(QDir::Files).value(0));
     if (mishap == "size") size = QSize(30, 40); // as many pixels
     if (mishap == "ratio") ratio = 2;
+    if (mishap == "both sizes") {
+        QImage other(QSize(30, 40), QImage::Format_ARGB32_Premultiplied);
+        other.fill(Qt::red);
+        QVERIFY(keepPicture(folder, svg, other));
+        QCOMPARE(keptPicture(folder, svg, QSize(30, 40), 1.0), other);
+    }
     if (mishap == "edited") writeSvg("plum");
     if (mishap == "short") QVERIFY(QFile::resize(file, QFileInfo(file).size() - 1));
     if (mishap == "foreign") {
