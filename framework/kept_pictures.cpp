@@ -77,17 +77,16 @@ QString keptPicturesFolder() {
 
 QImage keptPicture(const QString& folder, const QString& resource, const QSize& pixels, double dpr) {
     if (folder.isEmpty() || pixels.isEmpty()) return {};
-    const QByteArray head = header(resource, pixels, dpr);
-    if (head.isEmpty()) return {};
     // The pixels are read where the file lies, not copied: fresh memory for a copy costs more to touch for
     // the first time than the reading itself.
     const int fd =
         open(QFile::encodeName(fileFor(folder, resource, pixels, dpr)).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return {};
+    if (fd < 0) return {}; // nothing kept: the picture file is not even read
+    const QByteArray head = header(resource, pixels, dpr);
     auto map = std::make_unique<Mapping>();
     struct stat st {};
     const qint64 bytes = qint64(pixels.width()) * pixels.height() * 4;
-    if (fstat(fd, &st) == 0 && st.st_size == head.size() + bytes) {
+    if (!head.isEmpty() && fstat(fd, &st) == 0 && st.st_size == head.size() + bytes) {
         map->length = size_t(st.st_size);
         map->at = mmap(nullptr, map->length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
     }

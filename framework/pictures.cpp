@@ -303,8 +303,8 @@ void hurryPicture(const QString& resource, const QSizeF& target, double dpr) {
 void drawAhead(const QString& resource, const QRect& twips) {
     // The size the control will have, on the screen its window will open on.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpr = screen ? screen->devicePixelRatio() : 1.0;
-    hurryPicture(resource, QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()), dpr);
+    hurryPicture(resource, QSizeF(pxRect(twips.x(), twips.y(), twips.width(), twips.height()).size()),
+                 screen ? screen->devicePixelRatio() : 1.0);
 }
 
 void preparePicture(const QString& resource, const QSizeF& target, double dpr) {
