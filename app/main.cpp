@@ -3,8 +3,6 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    keepLargeBuffersInLargePages();
-    startReadingFonts();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVELLE_APP_ID));

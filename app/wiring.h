@@ -27,14 +27,5 @@ private:
     QObject guard_; // pending preparations go with the run
 };
 
-// The first thing the program does: large buffers get memory that is quick to use for the first time.
-void keepLargeBuffersInLargePages();
-// Reads the system's font configuration on another thread while the application object is built: the
-// longest part of start-up, which the splash screen's text waits for (in initialiseProgram).
-void startReadingFonts();
-// The system's font configuration and its fonts, read as fontconfig reads them for any program, only
-// quicker; null if it cannot be read that way. The caller owns it (FcConfigDestroy).
-typedef struct _FcConfig FcConfig;
-FcConfig* readFontConfiguration();
 // Everything the screens rely on before the first one opens: fonts, style, icon, translations. Once a run.
 void initialiseProgram();

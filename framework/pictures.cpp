@@ -1,6 +1,5 @@
 #include "framework/pictures.h"
 
-#include "framework/kept_pictures.h"
 #include "framework/units.h"
 
 #include <QApplication>
@@ -23,7 +22,6 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <utility>
 
 namespace forms {
 
@@ -56,7 +54,7 @@ QImage draw(const Order& o) {
 }
 
 // Draws pictures on the threads of Qt's global pool and keeps them for the whole run (one size per
-// picture as long as the display does not change), and in the user's cache for the runs after. Drawing
+// picture as long as the display does not change). Drawing
 // there also keeps Qt's raster engine from handing each large fill to that same pool and waiting for it,
 // which costs more than the fill on a small machine.
 class Studio {
@@ -124,71 +122,52 @@ private:
         QThreadPool::globalInstance()->start([this] { background(); });
     }
 
-    // Reads the picture as an earlier run kept it, or draws it. What was drawn is kept on disk later, in the
-    // background: writing would take time from the drawing of the other pictures a screen waits for.
     void make(const Order& o, const QString& key, bool urgent) {
-        const QImage kept = keptPicture(keptIn_, o.resource, o.pixels, o.dpr);
-        const QImage image = kept.isNull() ? draw(o) : kept;
+        const QImage image = draw(o);
         {
             std::lock_guard<std::mutex> lock(m_);
             drawn_.insert(key, image);
             busy_.remove(key);
             if (urgent) --urgent_;
-            if (kept.isNull() && !image.isNull() && !stopped_) {
-                toKeep_.push_back({o.resource, image});
-                startBackground();
-            }
         }
         done_.notify_all();
     }
 
-    // Draws the queue, then keeps on disk what was drawn, one picture after another.
+    // Draws the queue, one picture after another.
     void background() {
         for (;;) {
             Order o;
-            std::pair<QString, QImage> keep;
             {
                 // The pictures of a screen being opened go first: the queue waits for them.
                 std::unique_lock<std::mutex> lock(m_);
                 done_.wait(lock, [this] { return urgent_ == 0 || stopped_; });
-                if (!queue_.empty() && !stopped_) {
-                    o = queue_.front();
-                    queue_.pop_front();
-                    busy_.insert(o.key());
-                } else if (!toKeep_.empty() && !stopped_) {
-                    keep = toKeep_.front();
-                    toKeep_.pop_front();
-                } else {
+                if (queue_.empty() || stopped_) {
                     background_ = false;
                     done_.notify_all();
                     return;
                 }
+                o = queue_.front();
+                queue_.pop_front();
+                busy_.insert(o.key());
             }
-            if (!o.resource.isEmpty())
-                make(o, o.key(), false);
-            else
-                keepPicture(keptIn_, keep.first, keep.second);
+            make(o, o.key(), false);
         }
     }
 
-    // What is not kept by then is drawn again by the next run.
     void stop() {
         std::unique_lock<std::mutex> lock(m_);
         stopped_ = true;
         queue_.clear();
-        toKeep_.clear();
         done_.wait(lock, [this] { return busy_.isEmpty() && !background_; });
     }
 
-    const QString keptIn_ = keptPicturesFolder(); // found on the GUI thread, which makes the studio
     std::mutex m_;
     std::condition_variable done_;
     QHash<QString, QImage> drawn_;
     QSet<QString> busy_; // being drawn now
     std::deque<Order> queue_;
-    std::deque<std::pair<QString, QImage>> toKeep_; // drawn, to be kept on disk
     int urgent_ = 0;          // pictures wanted now, being drawn
-    bool background_ = false; // a pool thread is working through the queue and what is to be kept
+    bool background_ = false; // a pool thread is working through the queue
     bool stopped_ = false;
 };
 

@@ -19,9 +19,8 @@ QIcon pictureIcon(const QString& resource);
 // The picture's own size in pixels.
 QSize pictureSize(const QString& resource);
 // Draws the picture into a rectangle. On screen, the picture is drawn once at the device's pixel size, off
-// the GUI thread, and reused, so that a screen full of detailed drawings still opens at once; the drawing is
-// kept in the user's cache, and later runs read it back instead (see kept_pictures.h). Printing gets the
-// vector drawing.
+// the GUI thread, and reused for the rest of the run, so that a screen full of detailed drawings still opens
+// at once. Printing gets the vector drawing.
 void drawPicture(QPainter& p, const QString& resource, const QRectF& target);
 // Starts drawing the picture at this size now, on a thread of its own: a screen about to show it.
 void hurryPicture(const QString& resource, const QSizeF& target, double devicePixelRatio);

@@ -1,12 +1,10 @@
 #include "tests/driver.h"
 
 #include "framework/forms.h"
-#include "framework/kept_pictures.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
-#include <QStandardPaths>
 
 using namespace forms;
 
@@ -33,11 +31,7 @@ QWidget* widgetOf(const Form& f, const QString& name) {
 } // namespace
 
 Run::Run() {
-    // What the program keeps between runs goes to a folder of the tests' own, not the user's, and every
-    // test process starts with nothing kept: its pictures are drawn, as on a first run.
-    QStandardPaths::setTestModeEnabled(true);
     static const bool initialised = [] {
-        if (const QString kept = forms::keptPicturesFolder(); !kept.isEmpty()) QDir(kept).removeRecursively();
         initialiseProgram();
         return true;
     }();

@@ -2,7 +2,6 @@
 #include "tests/driver.h"
 
 #include "framework/dragdrop.h"
-#include "framework/kept_pictures.h"
 #include "framework/pictures.h"
 
 #include <QAbstractItemView>
@@ -11,7 +10,6 @@
 #include <QPainter>
 #include <QStyleFactory>
 #include <QSvgRenderer>
-#include <QTemporaryDir>
 
 using namespace forms;
 
@@ -104,9 +102,6 @@ private slots:
     void oneLineCaptions();
     void pictureIcons_data();
     void pictureIcons();
-    void keptPictures_data();
-    void keptPictures();
-    void keptPictureServesTheNextStart();
 };
 
 void TestForms::colours_data() {
@@ -550,107 +545,6 @@ void TestForms::oneLineCaptions() {
     // A new caption is judged afresh.
     label->setCaption(QStringLiteral("la"));
     QCOMPARE(label->geometry(), box);
-}
-
-void TestForms::keptPictures_data() {
-    // A drawing kept by an earlier run comes back exactly as drawn, and only for the same drawing: whatever
-    // else happened to the picture or to the kept file, it reads as nothing and the picture is drawn afresh.
-    QTest::addColumn<QString>("mishap");
-    QTest::addColumn<bool>("kept");     // what keeping it answers
-    QTest::addColumn<bool>("readBack"); // what the next run finds
-    QTest::newRow("nothing happened") << "" << true << true;
-    QTest::newRow("asked at another size") << "size" << true << false;
-    QTest::newRow("kept at another size as well") << "both sizes" << true << true;
-    QTest::newRow("asked at another pixel ratio") << "ratio" << true << false;
-    QTest::newRow("the picture changed since") << "edited" << true << false;
-    QTest::newRow("the kept file was cut short") << "short" << true << false;
-    QTest::newRow("the kept file is something else") << "foreign" << true << false;
-    QTest::newRow("the kept file was removed") << "removed" << true << false;
-    QTest::newRow("a file where the folder should be") << "blocked" << false << false;
-    QTest::newRow("the picture is not there") << "missing" << false << false;
-}
-
-void TestForms::keptPictures() {
-    QFETCH(QString, mishap);
-    QFETCH(bool, kept);
-    QFETCH(bool, readBack);
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("cache/pictures")); // made by the first one kept
-    const QString svg = dir.filePath(QStringLiteral("drawing.svg"));
-    auto writeSvg = [&](const char* colour) {
-        QFile f(svg);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(
-            QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"3\"><rect width=\"4\" "
-                       "height=\"3\" fill=\"") +
-            colour + "\"/></svg>");
-    };
-    if (mishap != "missing") writeSvg("teal");
-    if (mishap == "blocked") {
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("cache")));
-        QFile blocker(folder);
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-    }
-    // See-through shades, which must come back as they were, neither multiplied by their alpha twice nor
-    // left out.
-    QImage drawn(QSize(40, 30), QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < drawn.height(); ++y)
-        for (int x = 0; x < drawn.width(); ++x)
-            drawn.setPixelColor(x, y, QColor(6 * x, 200 - 5 * y, 90, 255 - 8 * y));
-    drawn.setDevicePixelRatio(1.25);
-    QCOMPARE(keepPicture(folder, svg, drawn), kept);
-
-    QSize size(40, 30);
-    double ratio = 1.25;
-    const QString file = QDir(folder).filePath(QDir(folder).entryList(QDir::Files).value(0));
-    if (mishap == "size") size = QSize(30, 40); // as many pixels
-    if (mishap == "ratio") ratio = 2;
-    if (mishap == "both sizes") {
-        QImage other(QSize(30, 40), QImage::Format_ARGB32_Premultiplied);
-        other.fill(Qt::red);
-        QVERIFY(keepPicture(folder, svg, other));
-        QCOMPARE(keptPicture(folder, svg, QSize(30, 40), 1.0), other);
-    }
-    if (mishap == "edited") writeSvg("plum");
-    if (mishap == "short") QVERIFY(QFile::resize(file, QFileInfo(file).size() - 1));
-    if (mishap == "foreign") {
-        QFile f(file);
-        const qint64 length = f.size();
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(QByteArray(length, 'x'));
-    }
-    if (mishap == "removed") QVERIFY(QFile::remove(file));
-    const QImage back = keptPicture(folder, svg, size, ratio);
-    QCOMPARE(!back.isNull(), readBack);
-    if (!readBack) return;
-    QCOMPARE(back, drawn);
-    QCOMPARE(back.devicePixelRatio(), 1.25);
-}
-
-void TestForms::keptPictureServesTheNextStart() {
-    // A picture drawn ahead for the splash screen is shown as an earlier run kept it, without drawing it;
-    // when nothing fits, it is drawn, shown, and kept for the next run.
-    drv::Run run;
-    const QString folder = keptPicturesFolder();
-    QVERIFY(!folder.isEmpty());
-    const QString tick = QStringLiteral(":/assets/common/tick.svg");
-    auto shown = [&](const QSize& size) {
-        drawAhead(tick, QRect(QPoint(0, 0), size * 15)); // in twips, at scale 1
-        QImage image = onWhite(QImage(), size);
-        QPainter p(&image);
-        drawPicture(p, tick, QRectF(QPointF(0, 0), QSizeF(size)));
-        return image;
-    };
-    const QSize size(43, 31), other(44, 31); // sizes no other test draws, so nothing drawn earlier answers
-    QImage earlier(size, QImage::Format_ARGB32_Premultiplied);
-    earlier.fill(QColor(200, 30, 30));
-    QVERIFY(keepPicture(folder, tick, earlier));
-    QCOMPARE(shown(size), earlier);
-
-    const QImage drawn = onWhite(drawing(tick, other), other);
-    QCOMPARE(shown(other), drawn);
-    QThreadPool::globalInstance()->waitForDone(); // kept once shown
-    QCOMPARE(onWhite(keptPicture(folder, tick, other, 1.0), other), drawn);
 }
 
 QTEST_MAIN(TestForms)

@@ -1,8 +1,6 @@
 // From the splash screen to the home screen, and the home screen itself.
 #include "tests/driver.h"
 
-#include <fontconfig/fontconfig.h>
-
 using namespace forms;
 
 class TestStartup : public QObject {
@@ -35,7 +33,6 @@ private slots:
     void leavingTheHomeScreenClosesOpenExercises();
     void windowDestroyedFromOutside_data();
     void windowDestroyedFromOutside();
-    void fontsReadAsFontconfigReadsThem();
 };
 
 void TestStartup::splashTimerShowsHint() {
@@ -432,53 +429,6 @@ void TestStartup::windowDestroyedFromOutside() {
         QCOMPARE(drv::get<CheckBox>(home, "chkExo4")->Value(), validated ? 1 : 0);
         QCOMPARE(drv::visible(home, "imgFeurouge(3)"), validated);
     }
-}
-
-void TestStartup::fontsReadAsFontconfigReadsThem() {
-    // The quicker reading of the system's font configuration comes out as fontconfig's own: the same files,
-    // the same fonts, and for whatever a screen or one of Qt's dialogs asks, the same font drawn the same
-    // way.
-    FcConfig* usual = FcInitLoadConfigAndFonts();
-    FcConfig* quick = readFontConfiguration();
-    QVERIFY(usual);
-    QVERIFY(quick);
-    auto files = [](FcConfig* c) {
-        QStringList names;
-        FcStrList* list = FcConfigGetConfigFiles(c);
-        while (FcChar8* f = FcStrListNext(list))
-            names << QString::fromUtf8(reinterpret_cast<const char*>(f));
-        FcStrListDone(list);
-        return names;
-    };
-    QCOMPARE(files(quick), files(usual));
-    auto fonts = [](FcConfig* c) {
-        const FcFontSet* set = FcConfigGetFonts(c, FcSetSystem);
-        return set ? set->nfont : -1;
-    };
-    QVERIFY(fonts(usual) > 0);
-    QCOMPARE(fonts(quick), fonts(usual));
-    auto match = [](FcConfig* c, const char* asked) {
-        FcPattern* p = FcNameParse(reinterpret_cast<const FcChar8*>(asked));
-        FcConfigSubstitute(c, p, FcMatchPattern);
-        FcDefaultSubstitute(p);
-        FcResult result;
-        FcPattern* found = FcFontMatch(c, p, &result);
-        FcChar8* text = found ? FcNameUnparse(found) : nullptr;
-        const QString all = text ? QString::fromUtf8(reinterpret_cast<const char*>(text)) : QString();
-        free(text);
-        if (found) FcPatternDestroy(found);
-        FcPatternDestroy(p);
-        return all;
-    };
-    for (const char* asked :
-         {"Arial:weight=200:pixelsize=64", "MS Sans Serif:pixelsize=13", "Liberation Serif", "sans-serif",
-          "Sans Serif:pixelsize=12", "monospace", "serif:lang=fa"}) {
-        const QString found = match(quick, asked);
-        QVERIFY2(!found.isEmpty(), asked);
-        QCOMPARE(found, match(usual, asked));
-    }
-    FcConfigDestroy(quick);
-    FcConfigDestroy(usual);
 }
 
 QTEST_MAIN(TestStartup)

@@ -10,12 +10,10 @@
 #include <QMap>
 #include <QProcess>
 #include <QSysInfo>
-#include <QTemporaryDir>
 #include <QTextStream>
 #include <QThread>
 #include <algorithm>
 #include <cstdio>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -42,12 +40,10 @@ public:
     explicit Parent(const Options& o) : o_(o) {}
 
     // Runs a child and returns its "key value..." lines, split in words.
-    QList<QStringList> child(const QString& program, QStringList args,
-                             const QString& cacheFolder = QString()) {
+    QList<QStringList> child(const QString& program, QStringList args) {
         QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (!o_.display) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        if (!cacheFolder.isEmpty()) env.insert(QStringLiteral("XDG_CACHE_HOME"), cacheFolder);
         p.setProcessEnvironment(env);
         p.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         const std::int64_t start = bench::nowNs();
@@ -60,40 +56,24 @@ public:
             if (!l.trimmed().isEmpty()) lines << QString::fromUtf8(l).split(' ');
         return lines;
     }
-    QList<QStringList> self(const QStringList& args, const QString& cacheFolder = QString()) {
-        return child(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + args,
-                     cacheFolder);
+    QList<QStringList> self(const QStringList& args) {
+        return child(QCoreApplication::applicationFilePath(), QStringList{QStringLiteral("--child")} + args);
     }
 
     void measure() {
         const QString bare = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("morvelle3-bare"));
-        const QStringList startup{QStringLiteral("startup"), QStringLiteral("START")};
-        const QStringList ready{QStringLiteral("ready")};
-        // Every figure but the "first run" ones is that of a run like every one after the first, with the
-        // drawings an earlier run kept; the first run after the program is installed has nothing kept.
-        self(ready);
-        sync(); // their writing out to the disk does not weigh on what follows
         // Side by side, so that a busy moment weighs on both; five times as often as the rest, as it takes
         // little time and the machine's moods move it most.
         for (int r = 0; r < 5 * o_.runs; ++r) {
             collect(child(bare, {QStringLiteral("START")}), QStringLiteral("bare"));
-            collect(self(startup));
-            QTemporaryDir nothingKept;
-            collect(self(startup, nothingKept.path()), QStringLiteral("firststart"));
+            collect(self({QStringLiteral("startup"), QStringLiteral("START")}));
         }
         for (int r = 0; r < o_.runs; ++r)
-            for (int n = 1; n <= 20; ++n) {
-                const QStringList first{QStringLiteral("first"), QString::number(n)};
-                collect(self(first));
-                QTemporaryDir nothingKept;
-                collect(self(first, nothingKept.path()), QStringLiteral("firstrun"));
-            }
+            for (int n = 1; n <= 20; ++n) collect(self({QStringLiteral("first"), QString::number(n)}));
         for (int r = 0; r < o_.runs; ++r) {
             collect(self({QStringLiteral("prepared")}));
             collect(self({QStringLiteral("run")}));
-            collect(self(ready));
-            QTemporaryDir nothingKept;
-            collect(self(ready, nothingKept.path()), QStringLiteral("readyfirstrun"));
+            collect(self({QStringLiteral("ready")}));
         }
         collect(self({QStringLiteral("cycles"), QString::number(o_.cycles)}));
     }
@@ -117,28 +97,22 @@ public:
         s << "| start-up to the painted splash | Morvelle 3 | bare window | ratio |\n|---|---|---|---|\n";
         s << "| | " << cell("startup", 0) << " | " << cell("bare", 0) << " | "
           << QString::number(ratio(wall_, "startup"), 'f', 2) << " ("
-          << QString::number(ratio(cpu_, "startup"), 'f', 2) << ") |\n";
-        s << "| the first run, nothing kept from an earlier one | " << cell("firststart", 0) << " | "
-          << cell("bare", 0) << " | " << QString::number(ratio(wall_, "firststart"), 'f', 2) << " ("
-          << QString::number(ratio(cpu_, "firststart"), 'f', 2) << ") |\n\n";
-        s << "| screen | tick to painted, prepared | first open, nothing readied yet | the same, on the "
-             "first run | after "
-          << o_.cycles << " cycles |\n|---|---|---|---|---|\n";
+          << QString::number(ratio(cpu_, "startup"), 'f', 2) << ") |\n\n";
+        s << "| screen | tick to painted, prepared | first open, nothing readied yet | after " << o_.cycles
+          << " cycles |\n|---|---|---|---|\n";
         double worst = 0, worstCpu = 0;
         for (int n = 1; n <= 20; ++n) {
-            for (const char* k : {"prepared", "first", "firstrun", "after"}) {
+            for (const char* k : {"prepared", "first", "after"}) {
                 worst = std::max(worst, median(series(wall_, k, n)));
                 worstCpu = std::max(worstCpu, median(series(cpu_, k, n)));
             }
             s << "| Exercice" << n << " | " << cell("prepared", n) << " | " << cell("first", n) << " | "
-              << cell("firstrun", n) << " | " << cell("after", n) << " |\n";
+              << cell("after", n) << " |\n";
         }
         s << "\n| figure | value |\n|---|---|\n";
         s << "| slowest screen, any column | " << worst << " (" << worstCpu << ") ms |\n";
         s << "| every screen readied, from the splash's first frame | " << median(series(wall_, "ready", 0)) << " ("
           << median(series(cpu_, "ready", 0)) << ") ms |\n";
-        s << "| the same, on the first run | " << median(series(wall_, "readyfirstrun", 0)) << " ("
-          << median(series(cpu_, "readyfirstrun", 0)) << ") ms |\n";
         s << "| longest event held during preparation (worst run) | " << maxOf(series(wall_, "block", 0)) << " ("
           << maxOf(series(cpu_, "block", 0)) << ") ms |\n";
         s << "| peak memory, whole run to the summary | " << median(series(wall_, "peak", 0)) / 1024 << " MiB |\n";
@@ -188,10 +162,8 @@ int childMain(int argc, char** argv) {
     const QByteArray what = argv[2];
     const QByteArray arg = argc > 3 ? QByteArray(argv[3]) : QByteArray();
     const std::int64_t start = what == "startup" ? arg.toLongLong() : 0;
-    keepLargeBuffersInLargePages(); // as main() does
-    startReadingFonts();
     bench::ProbeApp app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Morvelle 3")); // as main() does: the same cache folder
+    QApplication::setApplicationName(QStringLiteral("Morvelle 3")); // as main() does
     if (what == "startup") return bench::startupChild(app, start);
     if (what == "ready") return bench::readyChild(app);
     if (what == "first") return bench::firstOpenChild(app, arg.toInt());
