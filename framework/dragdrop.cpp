@@ -1,6 +1,6 @@
 #include "framework/dragdrop.h"
 
-#include "framework/controls.h"
+#include "framework/control.h"
 #include "framework/pictures.h"
 
 #include <QAccessible>
@@ -42,11 +42,16 @@ private:
 };
 
 // The drag icon, 32 pixels square, or the source's outline at its own size.
-QWidget* makeIndicator(Picture* source) {
-    auto* ind = new Indicator(source->window(), source->DragIcon());
+QWidget* makeIndicator(QWidget* source, const QString& icon) {
+    auto* ind = new Indicator(source->window(), icon);
     const int side = std::max(1, int(std::lround(32 * scale())));
-    ind->resize(source->DragIcon().isEmpty() ? source->size() : QSize(side, side));
+    ind->resize(icon.isEmpty() ? source->size() : QSize(side, side));
     return ind;
+}
+
+QString nameOf(QWidget* w) {
+    const Control* c = controlOf(w);
+    return c ? c->accessibleText() : QString();
 }
 
 // The frame round the target a keyboard drag would drop on: dark blue with a white inner edge, so that it
@@ -99,14 +104,14 @@ DragController& DragController::instance() {
     return *c;
 }
 
-void DragController::start(Picture* source, const QPoint& globalPos) {
+void DragController::start(Control* control, const QString& dragIcon, const QPoint& globalPos) {
     cancel();
     keyboard_ = false;
+    QWidget* source = control->widget();
     source_ = source;
-    QWidget* ind = makeIndicator(source);
+    QWidget* ind = makeIndicator(source, dragIcon);
     // The icon hangs from its middle; an outline keeps the point where the pupil took the picture.
-    grabOffset_ = source->DragIcon().isEmpty() ? source->mapFromGlobal(globalPos)
-                                               : QPoint(ind->width() / 2, ind->height() / 2);
+    grabOffset_ = dragIcon.isEmpty() ? source->mapFromGlobal(globalPos) : QPoint(ind->width() / 2, ind->height() / 2);
     indicator_ = ind;
     moveTo(globalPos);
     ind->show();
@@ -114,8 +119,9 @@ void DragController::start(Picture* source, const QPoint& globalPos) {
     qApp->installEventFilter(this);
 }
 
-bool DragController::startFromKeyboard(Picture* source) {
+bool DragController::startFromKeyboard(Control* control, const QString& dragIcon) {
     cancel();
+    QWidget* source = control ? control->widget() : nullptr;
     if (!source || !source->isEnabled() || !source->isVisible()) return false;
     source_ = source;
     const std::vector<Control*> all = targets();
@@ -125,7 +131,7 @@ bool DragController::startFromKeyboard(Picture* source) {
     }
     keyboard_ = true;
     QWidget* window = source->window();
-    QWidget* ind = makeIndicator(source);
+    QWidget* ind = makeIndicator(source, dragIcon);
     grabOffset_ = QPoint(ind->width() / 2, ind->height() / 2);
     indicator_ = ind;
     highlight_ = new Highlight(window);
@@ -138,7 +144,7 @@ bool DragController::startFromKeyboard(Picture* source) {
     ind->show();
     ind->raise();
     qApp->installEventFilter(this);
-    announce(source, kPickedUp.arg(source->accessibleText(), first->accessibleText()));
+    announce(source, kPickedUp.arg(control->accessibleText(), first->accessibleText()));
     return true;
 }
 
@@ -242,21 +248,21 @@ bool DragController::keyboardKey(QKeyEvent* e) {
     case Qt::Key_Return:
     case Qt::Key_Enter: {
         if (e->isAutoRepeat()) return true; // a held key picks up, it does not drop at once
-        QPointer<Picture> source = source_;
+        QPointer<QWidget> source = source_;
         Control* target = highlighted();
-        const QString said = target ? kDropped.arg(source->accessibleText(), target->accessibleText()) : QString();
+        const QString said = target ? kDropped.arg(nameOf(source), target->accessibleText()) : QString();
         lastTarget_ = target_;
         cancel();
         if (target && source) {
-            deliverDrop(target, source.data(), target->widget()->rect().center());
+            deliverDrop(target, controlOf(source), target->widget()->rect().center());
             announce(source, said);
         }
         return true;
     }
     case Qt::Key_Escape: {
-        QPointer<Picture> source = source_;
+        QPointer<QWidget> source = source_;
         cancel();
-        if (source) announce(source, kPutDown.arg(source->accessibleText()));
+        if (source) announce(source, kPutDown.arg(nameOf(source)));
         return true;
     }
     default: return false;
@@ -283,13 +289,13 @@ void DragController::cancel() {
 }
 
 void DragController::finish(const QPoint& globalPos) {
-    QPointer<Picture> source = source_;
+    QPointer<QWidget> source = source_;
     QWidget* window = indicator_ ? indicator_->parentWidget() : nullptr;
     cancel();
     if (!source || !window || !window->isVisible()) return;
     const QPoint pos = window->mapFromGlobal(globalPos);
     Control* target = controlAt(window, pos);
-    if (target) deliverDrop(target, source.data(), target->widget()->mapFrom(window, pos));
+    if (target) deliverDrop(target, controlOf(source), target->widget()->mapFrom(window, pos));
 }
 
 bool DragController::eventFilter(QObject*, QEvent* e) {

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <QString>
 #include <vector>
 
 class QWidget;
@@ -16,15 +17,15 @@ class QKeyEvent;
 
 namespace forms {
 
-class Picture;
 class Control;
 
 class DragController : public QObject {
 public:
     static DragController& instance();
-    void start(Picture* source, const QPoint& globalPos);
+    // The source is any control; its drag icon, if it has one, hangs under the pointer instead of its outline.
+    void start(Control* source, const QString& dragIcon, const QPoint& globalPos);
     // Picks the source up from the keyboard; false when its screen has no target to offer.
-    bool startFromKeyboard(Picture* source);
+    bool startFromKeyboard(Control* source, const QString& dragIcon);
     bool active() const { return source_ != nullptr; }
     bool fromKeyboard() const { return active() && keyboard_; }
     // What stands under the pointer for the pupil to see: the icon or the outline.
@@ -51,7 +52,7 @@ private:
     void highlightTarget(Control* target);
     void step(int dx, int dy);
     void announce(QWidget* source, const QString& what);
-    QPointer<Picture> source_;
+    QPointer<QWidget> source_; // the source control's widget
     QPointer<QWidget> indicator_;
     QPointer<QWidget> highlight_;
     QPointer<QWidget> target_;

@@ -74,4 +74,6 @@ QFont makeFont(const FontDef& def) {
     return font;
 }
 
+int twipsOf(int pixels) { return int(std::lround(pixels * twipsPerPixel() / scale())); }
+
 } // namespace forms

@@ -31,6 +31,8 @@ double scaleFor(const QSize& area);
 int px(double twips);
 QRect pxRect(int left, int top, int width, int height);
 inline double twipsPerPixel() { return 15.0; }
+// Pixels at the run's scale back to twips.
+int twipsOf(int pixels);
 
 enum class Weight { Regular = 400, Bold = 700 };
 struct FontDef {

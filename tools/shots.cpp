@@ -50,7 +50,7 @@ void snapDrag(forms::Form& f, const QString& name) {
         auto* p = dynamic_cast<forms::Picture*>(w);
         if (!p || !p->dragAutomatic() || !p->isVisible()) continue;
         forms::DragController& drag = forms::DragController::instance();
-        drag.start(p, p->mapToGlobal(p->rect().center()));
+        drag.start(p, p->DragIcon(), p->mapToGlobal(p->rect().center()));
         const QWidget* target = nearestDropTarget(window, p);
         // Aimed a little off the target's centre, as a hand aims: an outline the size of the target
         // would otherwise hide in its border. The pointer stays on the target, so a release would drop.

@@ -1,0 +1,162 @@
+#include "framework/label.h"
+
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <climits>
+
+namespace forms {
+
+Label::Label(QWidget* parent) : Ctl(parent) { setFont(makeFont(fontDef_)); }
+
+Label* Label::setCaption(const QString& c) {
+    caption_ = c;
+    fit();
+    update();
+    return this;
+}
+
+Label* Label::font(const FontDef& f) {
+    fontDef_ = f;
+    setFont(makeFont(f));
+    fit();
+    update();
+    return this;
+}
+
+Label* Label::color(BgrColor c) {
+    fore_ = c;
+    update();
+    return this;
+}
+
+Label* Label::opaque(BgrColor back) {
+    opaque_ = true;
+    back_ = back;
+    update();
+    return this;
+}
+
+Label* Label::transparent() {
+    opaque_ = false;
+    update();
+    return this;
+}
+
+Label* Label::align(Align a) {
+    align_ = a;
+    fit();
+    update();
+    return this;
+}
+
+Label* Label::wrap() {
+    wrap_ = true;
+    fit();
+    return this;
+}
+
+Label* Label::autoSize() {
+    autoSize_ = true;
+    fit();
+    return this;
+}
+
+Label* Label::bordered() {
+    bordered_ = true;
+    update();
+    return this;
+}
+
+Label* Label::click(std::function<void()> f) {
+    onClick_ = std::move(f);
+    return this;
+}
+
+void Label::Place(int left, int top, int width, int height) {
+    Control::Place(left, top, width, height);
+    placed_ = true;
+    fit();
+}
+
+void Label::fit() {
+    // A screen sets a label's font, caption and alignment before its box: measuring the text at each of
+    // those steps would only be thrown away. A label sized to its text has its size from then on; any
+    // other hidden label (a correction, a message) is measured when it shows, if ever.
+    if (!placed_ && !autoSize_) return;
+    fitDue_ = !autoSize_ && !isVisibleTo(window());
+    if (fitDue_) return;
+    const QFontMetrics fm(QWidget::font());
+    if (autoSize_) {
+        if (wrap_) {
+            // Grows downwards, keeping its width.
+            const QRect r =
+                fm.boundingRect(QRect(0, 0, std::max(1, width()), INT_MAX / 4), Qt::TextWordWrap, caption_);
+            Control::Place(Left(), Top(), Width(), twipsOf(std::max(r.height(), fm.height())));
+        } else {
+            const QSize s = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
+            Control::Place(Left(), Top(), twipsOf(s.width()), twipsOf(s.height()));
+        }
+        return;
+    }
+    // A one-line caption a little wider than its design box (the stand-in fonts are not all the same
+    // width as the originals) overflows on the side its alignment leaves free rather than losing letters.
+    QRect r = pxRect(Left(), Top(), Width(), Height());
+    if (wraps()) {
+        setGeometry(r); // a caption that grew past the allowance keeps to its box again
+        return;
+    }
+    const int extra = fm.horizontalAdvance(caption_) + 1 - r.width();
+    if (extra > 0) {
+        if (align_ == Align::Centre) r.adjust(-extra / 2, 0, extra - extra / 2, 0);
+        else if (align_ == Align::Right) r.adjust(-extra, 0, 0, 0);
+        else r.adjust(0, 0, extra, 0);
+    }
+    setGeometry(r);
+}
+
+bool Label::wraps() const {
+    // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
+    // its last word to an invisible second line...
+    const QFontMetrics fm(QWidget::font());
+    const QRect box = pxRect(Left(), Top(), Width(), Height());
+    if (wrap_ || box.height() >= 1.8 * fm.lineSpacing()) return true;
+    // ...unless its caption is far wider than the stand-in fonts can explain (they add a letter or two):
+    // such a caption was cut short on purpose and shows only the words that fit.
+    return !autoSize_ && fm.horizontalAdvance(caption_) > 1.25 * box.width();
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (opaque_) p.fillRect(rect(), toQColor(back_));
+    p.setFont(QWidget::font());
+    // The platform greys out disabled captions.
+    p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
+    p.drawText(rect(), int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), caption_);
+    if (bordered_) {
+        const double w = std::max(1.0, scale());
+        const double W = width(), H = height();
+        for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
+            p.fillRect(edge, Qt::black);
+    }
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* e) {
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick_) {
+        onClick_();
+        return;
+    }
+    QWidget::mouseReleaseEvent(e);
+}
+
+void Label::showEvent(QShowEvent* e) {
+    if (fitDue_) fit();
+    QWidget::showEvent(e);
+}
+
+void Label::changeEvent(QEvent* e) {
+    if (e->type() == QEvent::EnabledChange) update();
+    QWidget::changeEvent(e);
+}
+
+} // namespace forms

@@ -1,0 +1,51 @@
+#pragma once
+// Labels: captions that paint themselves, sized to their text or kept to their box.
+#include "framework/control.h"
+
+namespace forms {
+
+class Label : public Ctl<Label, QWidget> {
+public:
+    explicit Label(QWidget* parent);
+    const QString& Caption() const { return caption_; }
+    Label* setCaption(const QString& c);
+    Label* font(const FontDef& f);
+    Label* color(BgrColor c);
+    BgrColor ForeColor() const { return fore_; }
+    void setForeColor(BgrColor c) { color(c); }
+    Label* opaque(BgrColor back);
+    Label* transparent();
+    Label* align(Align a);
+    Label* wrap();
+    Label* autoSize();
+    // A fixed single border: a thin black frame round the label.
+    Label* bordered();
+    Label* click(std::function<void()> f);
+    bool reactsToMouse() const { return bool(onClick_); }
+    QString accessibleText() const override { return caption_; }
+    void Place(int left, int top, int width, int height) override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+    void changeEvent(QEvent*) override;
+    void showEvent(QShowEvent*) override;
+
+private:
+    void fit();
+    bool wraps() const;
+    QString caption_;
+    BgrColor fore_ = 0x000000;
+    BgrColor back_ = 0xFFFFFF;
+    bool opaque_ = false;
+    Align align_ = Align::Left;
+    bool wrap_ = false;
+    bool autoSize_ = false;
+    bool bordered_ = false;
+    bool placed_ = false; // measuring waits until the label has its box, or is sized to its text
+    bool fitDue_ = false; // a hidden label is measured when it shows
+    FontDef fontDef_;
+    std::function<void()> onClick_;
+};
+
+} // namespace forms
