@@ -25,8 +25,8 @@ const Drawing kDrawings[] = {
      "Lapine marron, une tache rouge sur le flanc marquée Ovaire, d'où une flèche mène à un petit rond "
      "jaune pâle à point rouge"},
     {"Image3", "lapine_b", {11640, 2160, 2220, 2055},
-     "Lapine grise, une tache rouge sous le cou marquée Pancréas, d'où une flèche mène à un petit ovale "
-     "jaune à point rouge"},
+     "Lapine grise, une tache rouge à l'avant du ventre marquée Pancréas, d'où une flèche mène à un petit "
+     "ovale jaune à point rouge"},
     {"Image4", "lapine_c", {8160, 8760, 2220, 2055},
      "Lapine noire, une tache rouge sur le ventre marquée Utérus, où mène une flèche partie d'un petit "
      "rond jaune pâle à point rouge"},
