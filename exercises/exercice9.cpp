@@ -67,16 +67,17 @@ const Drawing kDrawings[] = {
     {"Image10", "fleche_bas", {7080, 3000}, "Flèche vers le palier à 2, partie vert clair"},
     {"Image8", "fleche_haut", {7440, 5400}, "Flèche vers le palier à 1 après la chute, partie vert clair"},
     {"Image3", "cellule_a", {3960, 6960},
-     "Cellule A : un grand ovale jaune ; dans un cercle en pointillés, quatre fins traits ondulés, deux "
-     "rouges et deux roses"},
+     "Cellule A : un grand ovale jaune ; dans un ovale en pointillés, quatre fins traits ondulés, deux "
+     "longs rouges et deux courts roses"},
     {"Image6", "cellule_b", {12480, 7320},
-     "Cellule B : un grand ovale jaune ; quatre croix, deux rouges et deux roses, chacune faite de deux "
-     "traits épais accolés"},
+     "Cellule B : un grand ovale jaune, sans ovale en pointillés ; quatre croix, deux grandes rouges et "
+     "deux petites roses, chacune faite de deux traits épais croisés"},
     {"Image5", "cellule_c", {3960, 8760},
-     "Cellule C : un grand ovale jaune ; quatre traits épais et droits, deux rouges et deux roses"},
+     "Cellule C : un grand ovale jaune, sans ovale en pointillés ; quatre traits épais et droits, deux "
+     "longs rouges et deux courts roses"},
     {"Image4", "cellule_d", {12480, 9240},
-     "Cellule D : un grand ovale jaune ; dans un cercle en pointillés, quatre fins traits ondulés doublés, "
-     "deux rouges et deux roses"},
+     "Cellule D : un grand ovale jaune ; dans un ovale en pointillés, quatre traits ondulés faits chacun "
+     "de deux fils accolés, deux longs rouges et deux courts roses"},
 };
 
 // Captions: the cells' letters and the sentence the list cb11 completes. Width 0: sized to the caption.
