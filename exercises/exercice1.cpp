@@ -56,8 +56,8 @@ void Exercice1::buildContent() {
     imgPhoto3 = make<Picture>("imgPhoto3")
                     ->source(kPictures + "fils.svg")
                     ->bordered()
-                    ->describe(QStringLiteral("Le fils : un garçon aux cheveux bruns frisés, aux oreilles de "
-                                              "son père et au nez de sa mère"))
+                    ->describe(QStringLiteral("Le fils : un garçon aux cheveux bruns frisés, aux très "
+                                              "grandes oreilles et au très gros nez rond"))
                     ->at(5520, 6120, 2505, 2685);
     Label1 = make<Label>("Label1")
                  ->font({QStringLiteral("Arial"), 27.75, Weight::Regular, true})

@@ -112,12 +112,9 @@ void Exercice15::buildContent() {
 }
 
 void Exercice15::loadContent() {
-    for (int k = 1; k <= 2; ++k) {
+    for (int k = 1; k <= 2; ++k)
         for (const QString& item : kItems)
             list(k)->AddItem(item);
-        // The narrow field shows the word's beginning, not its number.
-        list(k)->lineEdit()->setCursorPosition(0);
-    }
 }
 
 void Exercice15::Combo_Click(int k) {

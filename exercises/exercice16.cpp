@@ -54,9 +54,11 @@ struct Karyotype {
 };
 const Karyotype kKaryotypes[] = {
     {"Image2", "caryotypeA.svg", 240,
-     "Caryotype A : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome X"},
+     "Caryotype A : chromosomes seuls, un de chaque paire, numérotés de 1 à 22, "
+     "puis un X ; échelle de 10 µm"},
     {"Image3", "caryotypeB.svg", 3840,
-     "Caryotype B : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome Y"},
+     "Caryotype B : chromosomes seuls, un de chaque paire, numérotés de 1 à 22, "
+     "puis un Y ; échelle de 10 µm"},
 };
 
 const char* const kInstruction =

@@ -67,11 +67,13 @@ struct Viewed {
 };
 const Viewed kViewer[] = {
     {"img1", "caryotype1.svg", 3975, true,
-     "Caryotype 1 : caryotype complet d'un homme, paires 1 à 22 numérotées, puis Y et X"},
+     "Caryotype 1 : chromosomes rangés par paires et numérotés de 1 à 22, puis un Y et un X"},
     {"img2", "caryotype2.svg", 3975, true,
-     "Caryotype 2 : 22 chromosomes seuls numérotés de 1 à 22 et un chromosome X, échelle de 10 µm"},
+     "Caryotype 2 : chromosomes seuls, un de chaque paire, numérotés de 1 à 22, "
+     "puis un X ; échelle de 10 µm"},
     {"img3", "caryotype3.svg", 3960, false,
-     "Caryotype 3 : les mêmes 22 chromosomes seuls et un chromosome Y, échelle de 10 µm"},
+     "Caryotype 3 : chromosomes seuls, un de chaque paire, numérotés de 1 à 22, "
+     "puis un Y ; échelle de 10 µm"},
 };
 
 struct Hint {

@@ -55,7 +55,9 @@ void Exercice3::buildContent() {
                  ->at(4560, 5760, 2295, 615);
     Image3 = make<Picture>("Image3")
                  ->source(kPictures + "schema.svg", false)
-                 ->describe(QStringLiteral("Dessin d'interprétation de la même cellule"))
+                 ->describe(QStringLiteral("Dessin d'interprétation de la même cellule : un contour "
+                                           "aux coins arrondis semé de petits points, au milieu un grand "
+                                           "cercle rempli de filaments noirs entortillés"))
                  ->at(10920, 3120, 3675, 2865);
 
     for (int k = 1; k <= 4; ++k) {

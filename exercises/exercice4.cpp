@@ -27,8 +27,9 @@ void Exercice4::buildContent() {
     Image4 =
         make<Picture>("Image4")
             ->source(kPictures + "chromosome_meb.svg")
-            ->describe(QStringLiteral("Photographie au microscope électronique à balayage d'un chromosome "
-                                      "formé de deux chromatides réunies par un centromère"))
+            ->describe(QStringLiteral("Photographie au microscope électronique à balayage d'un chromosome : "
+                                      "deux bâtonnets clairs côte à côte, serrés l'un contre l'autre en "
+                                      "un point un peu au-dessus du milieu"))
             ->at(5520, 2640, 1740, 3210);
     Label4 = make<Label>("Label4")
                  ->font(kBold)
@@ -39,8 +40,8 @@ void Exercice4::buildContent() {
     Image5 =
         make<Picture>("Image5")
             ->source(kPictures + "chromosome_schema.svg")
-            ->describe(QStringLiteral("Schéma du même chromosome : deux chromatides côte à côte, réunies "
-                                      "au centromère"))
+            ->describe(QStringLiteral("Schéma du même chromosome : deux bâtonnets gris côte à côte, réunis "
+                                      "par un petit ovale gris foncé un peu au-dessus du milieu"))
             ->at(11400, 2640, 1740, 3210);
     Label2 = make<Label>("Label2")
                  ->font(kBold)

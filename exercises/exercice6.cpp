@@ -67,8 +67,9 @@ void Exercice6::buildContent() {
     frame1 = make<Frame>("frame1")->back(0xFFFFFF)->bordered(false)->at(6720, 2280, 4335, 8055);
     Image3 = make<Picture>("Image3", frame1)
                  ->source(kPictures + "caryotype.svg")
-                 ->describe(QStringLiteral("Caryotype d'une femme : les paires 1 à 22 numérotées, trois "
-                                           "chromosomes 21, une paire XX et une barre d'échelle de 10 µm"))
+                 ->describe(QStringLiteral("Chromosomes rangés par paires et numérotés de 1 à 22, puis XX ; "
+                                           "au-dessus du numéro 21, un chromosome de plus que dans les "
+                                           "autres paires ; une barre d'échelle de 10 µm"))
                  ->at(240, 240, 3915, 3705);
     buildText(kText, kTextStyle, frame1);
 

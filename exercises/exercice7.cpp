@@ -20,19 +20,19 @@ struct Karyotype {
 const Karyotype kKaryotypes[] = {
     {4, "caryotype_oeuf.svg", {3840, 2040, 1215, 1545}, "Label2", {3600, 3600, 1740, 465},
      "Caryotype de cellule-oeuf", {4440, 6000, 3975, 4305},
-     "Chromosomes à bandes d'une cellule-oeuf rangés par paires, X et Y en bas à droite"},
+     "Chromosomes à bandes rangés par paires et numérotés de 1 à 22, puis la paire XY en bas à droite"},
     {5, "caryotype_embryon.svg", {5760, 2040, 1395, 1575}, "Label3", {5520, 3600, 2055, 555},
      "Caryotype de cellule embryonnaire", {4440, 6000, 4035, 4335},
-     "Chromosomes à bandes d'une cellule embryonnaire rangés par paires, X et Y en bas à droite"},
+     "Chromosomes à bandes rangés par paires et numérotés de 1 à 22, puis la paire XY en bas à droite"},
     {1, "caryotype1.svg", {9960, 2040, 1275, 1545}, "Label8", {10080, 1800, 1035, 225},
      "Caryotype 1", {4560, 6000, 3915, 4305},
-     "22 paires de chromosomes, un X et un petit Y : 46 chromosomes"},
+     "Chromosomes rangés par paires et numérotés de 1 à 22, puis un X et un petit Y"},
     {2, "caryotype2.svg", {11640, 2040, 1290, 1545}, "Label11", {11760, 1800, 1035, 225},
      "Caryotype 2", {4440, 6000, 3930, 4305},
-     "23 chromosomes seuls, un de chaque sorte, le dernier un X"},
+     "Chromosomes seuls, un de chaque paire, numérotés de 1 à 22, puis un X"},
     {3, "caryotype3.svg", {13320, 2040, 1290, 1545}, "Label12", {13440, 1800, 1035, 225},
      "Caryotype 3", {4440, 6000, 3930, 4305},
-     "22 paires de chromosomes et deux X : 46 chromosomes"},
+     "Chromosomes rangés par paires et numérotés de 1 à 22, puis une paire XX"},
 };
 // clang-format on
 constexpr int kRightProposal = 1;

@@ -66,10 +66,18 @@ const Drawing kDrawings[] = {
     {"Image9", "fleche_bas", {6240, 3000}, "Flèche vers le palier à 2, partie vert foncé"},
     {"Image10", "fleche_bas", {7080, 3000}, "Flèche vers le palier à 2, partie vert clair"},
     {"Image8", "fleche_haut", {7440, 5400}, "Flèche vers le palier à 1 après la chute, partie vert clair"},
-    {"Image3", "cellule_a", {3960, 6960}, "Cellule A : noyau avec quatre filaments simples"},
-    {"Image6", "cellule_b", {12480, 7320}, "Cellule B : quatre bâtonnets doubles en X"},
-    {"Image5", "cellule_c", {3960, 8760}, "Cellule C : quatre bâtonnets simples"},
-    {"Image4", "cellule_d", {12480, 9240}, "Cellule D : noyau avec quatre filaments doubles"},
+    {"Image3", "cellule_a", {3960, 6960},
+     "Cellule A : un grand ovale jaune ; dans un ovale en pointillés, quatre fins traits ondulés, deux "
+     "longs rouges et deux courts roses"},
+    {"Image6", "cellule_b", {12480, 7320},
+     "Cellule B : un grand ovale jaune, sans ovale en pointillés ; quatre croix, deux grandes rouges et "
+     "deux petites roses, chacune faite de deux traits épais croisés"},
+    {"Image5", "cellule_c", {3960, 8760},
+     "Cellule C : un grand ovale jaune, sans ovale en pointillés ; quatre traits épais et droits, deux "
+     "longs rouges et deux courts roses"},
+    {"Image4", "cellule_d", {12480, 9240},
+     "Cellule D : un grand ovale jaune ; dans un ovale en pointillés, quatre traits ondulés faits chacun "
+     "de deux fils accolés, deux longs rouges et deux courts roses"},
 };
 
 // Captions: the cells' letters and the sentence the list cb11 completes. Width 0: sized to the caption.

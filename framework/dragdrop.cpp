@@ -90,6 +90,17 @@ const QString kPutDown = QStringLiteral("%1 reposé");
 
 QPoint centreIn(QWidget* window, const QWidget* w) { return w->mapTo(window, w->rect().center()); }
 
+bool endsDrag(QEvent::Type t) {
+    switch (t) {
+    case QEvent::KeyPress:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::WindowDeactivate:
+    case QEvent::Close: return true;
+    default: return false;
+    }
+}
+
 } // namespace
 
 void deliverDrop(Control* target, Control* source, const QPoint& local) {
@@ -315,8 +326,11 @@ bool DragController::eventFilter(QObject*, QEvent* e) {
         default: return false;
         }
     }
-    if (!source_ || !indicator_ || !source_->isEnabled() || !source_->isVisible()) {
-        if (e->type() == QEvent::MouseButtonRelease || e->type() == QEvent::MouseMove) cancel();
+    // Whatever else ends the drag ends it at once, outline and all, without waiting for the button: the
+    // source taken away (Validation locks the answers), its window leaving, or a key, which goes on to do
+    // its own work (F5 validates).
+    if (!source_ || !indicator_ || !source_->isEnabled() || !source_->isVisible() || endsDrag(e->type())) {
+        cancel();
         return false;
     }
     switch (e->type()) {

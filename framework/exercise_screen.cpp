@@ -1,5 +1,7 @@
 #include "framework/exercise_screen.h"
 
+#include "framework/dragdrop.h"
+
 #include <QFontMetrics>
 
 namespace forms {
@@ -121,6 +123,8 @@ void ExerciseScreen::Form_Load() {
 
 void ExerciseScreen::imgValidation_Click() {
     if (!loaded() || !imgValidation->Visible()) return;
+    // Nothing is carried past Validation: the answers are read as they lie.
+    DragController::instance().cancel();
     imgValidation->SetVisible(false);
     imgAbandon->SetVisible(false);
     for (QWidget* w : answerControls())

@@ -1,22 +1,56 @@
 #include "framework/fields.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <climits>
 
 namespace forms {
 
 namespace {
 
+// A screen's colours are those of a field in use; a disabled one keeps the look every screen shares.
 void setColors(QWidget* w, BgrColor fore, BgrColor back) {
     QPalette p = w->palette();
-    p.setColor(QPalette::Text, toQColor(fore));
-    p.setColor(QPalette::WindowText, toQColor(fore));
-    p.setColor(QPalette::ButtonText, toQColor(fore));
-    p.setColor(QPalette::Base, toQColor(back));
-    p.setColor(QPalette::Window, toQColor(back));
-    p.setColor(QPalette::Button, toQColor(back));
+    for (const QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive}) {
+        for (const QPalette::ColorRole r : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            p.setColor(g, r, toQColor(fore));
+        for (const QPalette::ColorRole r : {QPalette::Base, QPalette::Window, QPalette::Button})
+            p.setColor(g, r, toQColor(back));
+    }
     w->setPalette(p);
+}
+
+// One look for every disabled list and text box: grey on a light field, plainly out of use, yet the pupil
+// still reads his own answer beside the red correction (about 5.5 to 1).
+const QColor kDisabledText(0x60, 0x60, 0x60);
+const QColor kDisabledBack(0xF0, 0xF0, 0xF0);
+
+void disabledLook(QWidget* w) {
+    QPalette p = w->palette();
+    for (const QPalette::ColorRole r : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, r, kDisabledText);
+    for (const QPalette::ColorRole r : {QPalette::Base, QPalette::Window, QPalette::Button})
+        p.setColor(QPalette::Disabled, r, kDisabledBack);
+    w->setPalette(p);
+}
+
+// A field the pupil is not typing in shows the beginning of its text: the end of a long answer alone
+// reads as another answer.
+void showStartOf(QLineEdit* field) {
+    if (field) field->setCursorPosition(0);
+}
+
+// Whether the pupil is in this field: the focus of its window, whether or not the window is the active one.
+bool focusedIn(const QWidget* field) {
+    const QWidget* f = field->window()->focusWidget();
+    return f && (f == field || f->focusProxy() == field || field->focusProxy() == f);
+}
+
+// Leaving for a menu or another window is not leaving the field: the pupil comes back to type on.
+bool leavesField(const QFocusEvent* e) {
+    return e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
 }
 
 } // namespace
@@ -24,6 +58,20 @@ void setColors(QWidget* w, BgrColor fore, BgrColor back) {
 TextBox::TextBox(QWidget* parent) : Ctl(parent) {
     setMaxLength(INT_MAX); // text boxes take any length
     setFont(makeFont({}));
+    disabledLook(this);
+    QObject::connect(this, &QLineEdit::textChanged, this, [this] {
+        if (!focusedIn(this)) showStartOf(this);
+    });
+}
+
+void TextBox::focusOutEvent(QFocusEvent* e) {
+    QLineEdit::focusOutEvent(e);
+    if (leavesField(e)) showStartOf(this);
+}
+
+void TextBox::changeEvent(QEvent* e) {
+    QLineEdit::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) showStartOf(this);
 }
 
 TextBox* TextBox::font(const FontDef& f) {
@@ -59,10 +107,20 @@ public:
 ComboBox::ComboBox(QWidget* parent, Kind k) : Ctl(parent) {
     setFont(makeFont({}));
     setMaxVisibleItems(8);
+    // Not the wheel's focus: a wheel turn over a list must not make it the one the pupil is in.
+    setFocusPolicy(Qt::StrongFocus);
+    disabledLook(this);
+    // A pick is not typing: the field shows the chosen item from its start, whatever has the focus.
+    QObject::connect(this, &QComboBox::currentIndexChanged, this, [this] { showStart(); });
     QObject::connect(this, qOverload<int>(&QComboBox::activated), this, [this](int) {
+        showStart();
         if (onClick_) onClick_();
     });
     kind(k);
+}
+
+void ComboBox::showStart() {
+    if (isEditable()) showStartOf(lineEdit());
 }
 
 ComboBox* ComboBox::kind(Kind k) {
@@ -79,6 +137,9 @@ ComboBox* ComboBox::kind(Kind k) {
         // Qt takes a typed text equal to an item for a choice when the field loses the focus, and reports it
         // as one; typing is not choosing, so that reaction is cut.
         QObject::disconnect(lineEdit(), &QLineEdit::editingFinished, this, nullptr);
+        QObject::connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+            if (!focusedIn(this) && !focusedIn(lineEdit())) showStart();
+        });
     }
     setCurrentIndex(-1);
     return this;
@@ -99,6 +160,20 @@ void ComboBox::changeEvent(QEvent* e) {
         return;
     }
     QComboBox::changeEvent(e);
+    if (e->type() == QEvent::EnabledChange && !isEnabled()) showStart();
+}
+
+void ComboBox::focusOutEvent(QFocusEvent* e) {
+    QComboBox::focusOutEvent(e);
+    if (leavesField(e)) showStart();
+}
+
+void ComboBox::wheelEvent(QWheelEvent* e) {
+    if (!focusedIn(this) && !(lineEdit() && focusedIn(lineEdit()))) {
+        e->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(e);
 }
 
 ComboBox* ComboBox::font(const FontDef& f) {
@@ -139,6 +214,7 @@ QString ComboBox::Text() const {
 void ComboBox::setTextValue(const QString& t) {
     if (isEditable()) {
         lineEdit()->setText(t);
+        showStart();
     } else {
         setCurrentIndex(findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }

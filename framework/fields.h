@@ -14,12 +14,18 @@ public:
     TextBox* align(Align a);
     TextBox* colors(BgrColor fore, BgrColor back);
     QString Text() const { return text(); }
+    // A text the screen writes is shown from its start, as any text the pupil is not typing.
     TextBox* setTextValue(const QString& t) {
         setText(t);
+        setCursorPosition(0);
         return this;
     }
     bool windowed() const override { return true; }
     QString accessibleText() const override { return text(); }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override;
+    void changeEvent(QEvent* e) override;
 };
 
 class ComboBox : public Ctl<ComboBox, QComboBox> {
@@ -45,9 +51,13 @@ public:
 
 protected:
     void changeEvent(QEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    // The wheel turns only the list the pupil is in: one it merely passes over keeps its answer.
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     bool dropDownBuilt() const;
+    void showStart();
     std::function<void()> onClick_;
 };
 

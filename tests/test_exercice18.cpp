@@ -82,6 +82,7 @@ class TestExercice18 : public QObject {
     void answers_data();
     void answers();
     void dragShowsTheChromosomeOutline();
+    void validationKeyEndsADrag();
     void nothingMovesAfterValidation();
     void correction();
     void reopensWithEmptyPlaces();
@@ -168,6 +169,29 @@ void TestExercice18::dragShowsTheChromosomeOutline() {
     QVERIFY(!forms::DragController::instance().active());
     QCOMPARE(ex.numPlace3, 4);
     QCOMPARE(QPoint(y->Left(), y->Top()), QPoint(9480, 3360)); // the source stays where it was
+}
+
+void TestExercice18::validationKeyEndsADrag() {
+    drv::Run run;
+    run.toHome();
+    Exercice18& ex = screen(run);
+    ex.window()->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(ex.window()));
+    auto* y = drv::get<forms::Picture>(ex, "Image1(4)");
+    QWidget* place = drv::control(ex, "img(3)")->widget();
+    const QPoint over = y->mapFromGlobal(place->mapToGlobal(place->rect().center()));
+    QTest::mousePress(y, Qt::LeftButton, Qt::NoModifier, y->rect().center());
+    QTest::mouseMove(y, over);
+    QPointer<QWidget> outline = forms::DragController::instance().indicator();
+    QVERIFY(outline && outline->isVisible());
+    // F5 in the middle of the drag: the screen is validated and the outline goes with the drag, at once.
+    QTest::keyClick(ex.window(), Qt::Key_F5);
+    QVERIFY(!drv::visible(ex, "imgValidation"));
+    QVERIFY(!forms::DragController::instance().active());
+    QVERIFY(!outline || !outline->isVisible());
+    QTest::mouseRelease(y, Qt::LeftButton, Qt::NoModifier, over);
+    drv::settle();
+    QCOMPARE(numbers(ex), (std::array<int, 4>{0, 0, 0, 0}));
 }
 
 void TestExercice18::nothingMovesAfterValidation() {

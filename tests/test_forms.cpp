@@ -88,6 +88,8 @@ private slots:
     void dropOnTarget();
     void dragShowsIconOrOutlineAndSourceStays();
     void dragEndsWhenWindowUnloads();
+    void dragEndsAtOnceWhateverEndsIt_data();
+    void dragEndsAtOnceWhateverEndsIt();
     void textBoxesTakeAnyText_data();
     void textBoxesTakeAnyText();
     void editableListKeepsTypedTextAndAddItemChoosesNothing();
@@ -293,6 +295,39 @@ void TestForms::dragEndsWhenWindowUnloads() {
     f.Unload();
     drv::settle();
     QVERIFY(!DragController::instance().active());
+    QVERIFY(f.drops.isEmpty());
+}
+
+void TestForms::dragEndsAtOnceWhateverEndsIt_data() {
+    QTest::addColumn<int>("how");
+    QTest::newRow("Escape") << 0;
+    QTest::newRow("a function key, as F5 validates") << 1;
+    QTest::newRow("the source locked") << 2;
+    QTest::newRow("the source hidden") << 3;
+}
+
+void TestForms::dragEndsAtOnceWhateverEndsIt() {
+    QFETCH(int, how);
+    drv::Run run;
+    DragForm f;
+    f.Show();
+    QWidget* src = f.tags[2];
+    const QPoint over = src->mapFromGlobal(f.target->mapToGlobal(f.target->rect().center()));
+    QTest::mousePress(src, Qt::LeftButton, Qt::NoModifier, src->rect().center());
+    QTest::mouseMove(src, over);
+    QPointer<QWidget> outline = DragController::instance().indicator();
+    QVERIFY(outline && outline->isVisible());
+    switch (how) {
+    case 0: QTest::keyClick(f.window(), Qt::Key_Escape); break;
+    case 1: QTest::keyClick(f.window(), Qt::Key_F5); break;
+    case 2: f.tags[2]->SetEnabled(false); break;
+    default: f.tags[2]->SetVisible(false); break;
+    }
+    // Gone while the button is still held and the pointer still: the pupil sees nothing left to drop.
+    QVERIFY(!DragController::instance().active());
+    QVERIFY(!outline || !outline->isVisible());
+    QTest::mouseRelease(src, Qt::LeftButton, Qt::NoModifier, over);
+    drv::settle();
     QVERIFY(f.drops.isEmpty());
 }
 

@@ -269,13 +269,32 @@ def render(d):
             x += w + GROUP_GAP * s
         return out
 
+    def placed(row, fit_row, last):
+        """Left x of each item of the row as drawn, where the row it is laid out for puts it: a picture
+        whose sex groups differ (XX for Y and X) keeps every other group in its place and draws its own
+        sex groups, centred, where those of the layout stand."""
+        if not last or len(row) == len(fit_row):
+            return xs(row, fit_row, last)
+        fit_x = xs(fit_row, fit_row, last)
+        n = len(d.get("layout_sex", d.get("sex", [])))
+        kept = len(fit_row) - n
+        span_l = fit_x[kept]
+        span_r = fit_x[-1] + item_width(fit_row[-1], pair_gap) * s
+        own = [item_width(it, pair_gap) * s for it in row[kept:]]
+        width = sum(own) + GROUP_GAP * s * (len(own) - 1)
+        out, x = fit_x[:kept], (span_l + span_r - width) / 2
+        for w in own:
+            out.append(x)
+            x += w + GROUP_GAP * s
+        return out
+
     shapes, uses, marks = {}, [], []
     y = row_gap
     for i, row in enumerate(rows):
         if i == len(rows) - 1 and "sex_y" in d:
             y = d["sex_y"] - ((tops[i] + bottoms[i]) * s + label_h) / 2
         cen_y, base = y + tops[i] * s, y + (tops[i] + bottoms[i]) * s
-        lefts = xs(row, fit[i], i == len(rows) - 1)
+        lefts = placed(row, fit[i], i == len(rows) - 1)
         for item, x in zip(row, lefts):
             if item[0] == "bar":
                 uses.append(scale_bar(x, x + 10 * UM * s, base, label_h, style))
