@@ -100,7 +100,7 @@ void checkWhole(const Form& f) {
 
 class TestScale : public QObject {
     Q_OBJECT
-  private slots:
+private slots:
     void captionsKeepTheirRoom_data();
     void captionsKeepTheirRoom();
     void maximisedScreensFitTheAreaGiven_data();
