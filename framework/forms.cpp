@@ -117,8 +117,10 @@ FormWindow::FormWindow(Form* form, const WindowDesign& design)
     canvas_->setObjectName(QStringLiteral("canvas"));
     canvas_->setPalette(p);
     canvas_->setAutoFillBackground(true);
-    canvas_->resize(pxRect(0, 0, design.clientWidth, design.clientHeight).size());
+    sizeCanvas();
 }
+
+void FormWindow::sizeCanvas() { canvas_->resize(pxRect(0, 0, design_.clientWidth, design_.clientHeight).size()); }
 
 FormWindow::~FormWindow() {
     dying_ = true;
@@ -126,6 +128,8 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress || e->type() == QEvent::TouchBegin)
+        used_ = true;
     // The native window goes while the screen still counts it as its own: something outside destroyed it.
     if (e->type() == QEvent::PlatformSurface && watched == windowHandle() &&
         static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() ==
@@ -145,6 +149,10 @@ void FormWindow::place() {
     case WindowStyle::BorderlessMaximised:
         // Placed by the program itself, so it is right also where no window manager maximises it.
         setGeometry(screen);
+        // A Wayland client cannot place its windows, nor learn where the panels are: the compositor
+        // maximises the screen into the area they leave, and the screen fits itself to it (resizeEvent).
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+            setWindowState(windowState() | Qt::WindowMaximized);
         break;
     case WindowStyle::FixedDialog: setFixedSize(client); [[fallthrough]];
     case WindowStyle::Sizable:
@@ -161,6 +169,14 @@ void FormWindow::place() {
 void FormWindow::resizeEvent(QResizeEvent* e) {
     QWidget::resizeEvent(e);
     if (design_.style == WindowStyle::BorderlessMaximised) {
+        // Given another area than the run's display (a compositor maximised it between its panels), the
+        // run takes that area as its display, so that every screen from now on is drawn to fit it, and
+        // this one is built again at that scale unless the pupil has already begun on it.
+        if (!size().isEmpty() && size() != display().size()) {
+            const double before = scale();
+            setDisplay(geometry());
+            if (scale() != before && form_ && !used_ && form_->window() == this) form_->rebuild();
+        }
         // The 1024 x 768 frame every screen was drawn for, at the run's scale, stands in the middle of the
         // screen and the design starts at its corner: on a 1024 x 768 display each control is at its design
         // pixel, and on any display every screen lines up with every other.
@@ -197,13 +213,7 @@ void Form::Show() {
     if (!window_) {
         window_ = new FormWindow(this, design());
         run().loaded.push_back(this);
-        opening_ = true;
-        build();
-        made();
-        opening_ = false;
-        stackControls(window_->canvas());
-        chainPictureStops(window_->canvas(), tabOrder_);
-        Form_Load();
+        construct();
         if (!window_) return; // Form_Load may unload its own screen
         window_->place();
         hurryPictures();
@@ -216,6 +226,39 @@ void Form::Show() {
         handle->installEventFilter(window_);
     }
     window_->activateWindow();
+    focusFirst(fresh);
+}
+
+void Form::construct() {
+    opening_ = true;
+    build();
+    made();
+    opening_ = false;
+    stackControls(window_->canvas());
+    chainPictureStops(window_->canvas(), tabOrder_);
+    Form_Load();
+}
+
+void Form::rebuild() {
+    FormWindow* w = window_;
+    if (DragController::instance().indicator() && DragController::instance().indicator()->window() == w)
+        DragController::instance().cancel();
+    tabOrder_.clear();
+    // Built out of sight, the controls show with the canvas as they do with a window shown the first time.
+    QWidget* canvas = w->canvas();
+    canvas->hide();
+    const QObjectList controls = canvas->children();
+    for (QObject* o : controls)
+        if (o->isWidgetType()) delete o;
+    w->sizeCanvas();
+    construct();
+    if (window_ != w) return;
+    canvas->show();
+    hurryPictures();
+    if (w->isVisible()) focusFirst(true);
+}
+
+void Form::focusFirst(bool fresh) {
     for (const auto& w : tabOrder_) {
         if (w && w->isEnabled() && w->isVisibleTo(window_) && w->focusPolicy() != Qt::NoFocus) {
             w->setFocus(Qt::TabFocusReason);

@@ -40,6 +40,8 @@ public:
     QWidget* canvas() const { return canvas_; }
     Form* form() const { return form_; }
     void place();
+    // The canvas at the size of the design at the run's scale.
+    void sizeCanvas();
 
     // Set while the window is being destroyed, when it can no longer be hidden or deleted.
     bool dying() const { return dying_; }
@@ -54,6 +56,7 @@ protected:
 private:
     Form* form_;
     bool dying_ = false;
+    bool used_ = false; // the pupil has pressed a key or the mouse in it
     WindowDesign design_;
     QWidget* canvas_;
 };
@@ -115,6 +118,11 @@ private:
     friend class FormWindow;
     void hurryPictures();
     void made();
+    // Builds the controls on the window in their design state, then Form_Load.
+    void construct();
+    // Builds the controls again, at the run's scale, on the window that stays; for a screen not yet used.
+    void rebuild();
+    void focusFirst(bool fresh);
     QString name_;
     bool opening_ = false;     // being built to show at once
     QPointer<QWidget> lastMade_; // the control being set up

@@ -86,12 +86,13 @@ void Label::fit() {
     if (!placed_ && !autoSize_) return;
     fitDue_ = !autoSize_ && !isVisibleTo(window());
     if (fitDue_) return;
+    setFont(captionFont(fontDef_, caption_, wraps(), QRect(Left(), Top(), Width(), Height()), &wrapWidth_));
     const QFontMetrics fm(QWidget::font());
     if (autoSize_) {
         if (wrap_) {
             // Grows downwards, keeping its width.
-            const QRect r =
-                fm.boundingRect(QRect(0, 0, std::max(1, width()), INT_MAX / 4), Qt::TextWordWrap, caption_);
+            const int w = wrapWidth_ > 0 ? std::min(wrapWidth_, width()) : width();
+            const QRect r = fm.boundingRect(QRect(0, 0, std::max(1, w), INT_MAX / 4), Qt::TextWordWrap, caption_);
             Control::Place(Left(), Top(), Width(), twipsOf(std::max(r.height(), fm.height())));
         } else {
             const QSize s = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
@@ -117,9 +118,10 @@ void Label::fit() {
 
 bool Label::wraps() const {
     // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
-    // its last word to an invisible second line...
-    const QFontMetrics fm(QWidget::font());
-    const QRect box = pxRect(Left(), Top(), Width(), Height());
+    // its last word to an invisible second line... Judged on the design at scale 1, so that a caption
+    // wraps, or not, alike at every scale.
+    const QFontMetrics fm(makeFont(fontDef_, 1.0));
+    const QRect box = pxRect(Left(), Top(), Width(), Height(), 1.0);
     if (wrap_ || box.height() >= 1.8 * fm.lineSpacing()) return true;
     // ...unless its caption is far wider than the stand-in fonts can explain (they add a letter or two):
     // such a caption was cut short on purpose and shows only the words that fit.
@@ -132,13 +134,29 @@ void Label::paintEvent(QPaintEvent*) {
     p.setFont(QWidget::font());
     // The platform greys out disabled captions.
     p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
-    p.drawText(rect(), int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), caption_);
+    p.drawText(textBox(), textFlags(), caption_);
     if (bordered_) {
         const double w = std::max(1.0, scale());
         const double W = width(), H = height();
         for (const QRectF& edge : {QRectF(0, 0, W, w), QRectF(0, H - w, W, w), QRectF(0, 0, w, H), QRectF(W - w, 0, w, H)})
             p.fillRect(edge, Qt::black);
     }
+}
+
+int Label::textFlags() const { return int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)); }
+
+QRect Label::textBox() const {
+    // A wrapped caption keeps to the width it takes at scale 1, scaled, placed as its alignment places it.
+    QRect r = rect();
+    const int spare = r.width() - wrapWidth_;
+    if (wrapWidth_ <= 0 || spare <= 0 || !wraps()) return r;
+    if (align_ == Align::Centre) return r.adjusted(spare / 2, 0, -(spare - spare / 2), 0);
+    if (align_ == Align::Right) return r.adjusted(spare, 0, 0, 0);
+    return r.adjusted(0, 0, -spare, 0);
+}
+
+QRect Label::captionRect() const {
+    return QFontMetrics(QWidget::font()).boundingRect(textBox(), textFlags(), caption_);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

@@ -24,6 +24,8 @@ public:
     bool reactsToMouse() const { return bool(onClick_); }
     QString accessibleText() const override { return caption_; }
     void Place(int left, int top, int width, int height) override;
+    // Where the caption's text stands, in the label's own pixels.
+    QRect captionRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -34,6 +36,8 @@ protected:
 private:
     void fit();
     bool wraps() const;
+    int textFlags() const;
+    QRect textBox() const;
     QString caption_;
     BgrColor fore_ = 0x000000;
     BgrColor back_ = 0xFFFFFF;
@@ -44,6 +48,7 @@ private:
     bool bordered_ = false;
     bool placed_ = false; // measuring waits until the label has its box, or is sized to its text
     bool fitDue_ = false; // a hidden label is measured when it shows
+    int wrapWidth_ = 0;   // pixels a wrapped caption keeps to, 0 for its whole box
     FontDef fontDef_;
     std::function<void()> onClick_;
 };

@@ -30,6 +30,9 @@ double scaleFor(const QSize& area);
 // controls that touch at design time still touch at any scale.
 int px(double twips);
 QRect pxRect(int left, int top, int width, int height);
+// The same at another scale than the run's, to compare a design with itself at scale 1.
+int px(double twips, double atScale);
+QRect pxRect(int left, int top, int width, int height, double atScale);
 inline double twipsPerPixel() { return 15.0; }
 // Pixels at the run's scale back to twips.
 int twipsOf(int pixels);
@@ -44,6 +47,11 @@ struct FontDef {
 // The family that stands in for a design family on this machine.
 QString resolveFamily(const QString& family);
 QFont makeFont(const FontDef& def);
+QFont makeFont(const FontDef& def, double atScale);
+// The design font at the run's scale for a caption, no larger than leaves the text within the room, in
+// lines and in width, that it takes at scale 1, scaled. box is the label's, in twips. A wrapped caption
+// is wrapped to the room's width, in pixels, given in wrapWidth (0: the whole box).
+QFont captionFont(const FontDef& def, const QString& caption, bool wraps, const QRect& box, int* wrapWidth);
 void installFontSubstitutes();
 
 } // namespace forms

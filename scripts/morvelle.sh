@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2 poppler-utils)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2 poppler-utils qt6-wayland)
 
 install_missing() { # extra packages...
     local missing=()
@@ -17,7 +17,13 @@ install_missing() { # extra packages...
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    if [ "$(id -u)" -ne 0 ]; then
+        if ! command -v sudo >/dev/null 2>&1; then
+            echo "$0: needs root or sudo to install the missing packages: ${missing[*]}" >&2
+            exit 1
+        fi
+        sudo="sudo"
+    fi
     $sudo apt-get update
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
 }
