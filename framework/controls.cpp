@@ -2,6 +2,7 @@
 
 #include "framework/dragdrop.h"
 #include "framework/pictures.h"
+#include "framework/plain_text.h"
 
 #include <QEvent>
 #include <QHash>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QSvgRenderer>
+#include <QValidator>
 #include <climits>
 #include <cmath>
 
@@ -133,6 +135,13 @@ Label* Label::autoSize() {
     return this;
 }
 
+Label* Label::fitWidth(int twips) {
+    maxWidth_ = twips;
+    fit();
+    update();
+    return this;
+}
+
 Label* Label::bordered() {
     bordered_ = true;
     update();
@@ -165,8 +174,12 @@ void Label::fit() {
                 fm.boundingRect(QRect(0, 0, std::max(1, width()), INT_MAX / 4), Qt::TextWordWrap, caption_);
             Control::Place(Left(), Top(), Width(), twipsOf(std::max(r.height(), fm.height())));
         } else {
-            const QSize s = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
-            Control::Place(Left(), Top(), twipsOf(s.width()), twipsOf(s.height()));
+            fitCaption(fm);
+            const QFontMetrics shown(shrunk_ ? shownFont_ : QWidget::font());
+            const QString text = shownText();
+            const QSize s = shown.size(0, text.isEmpty() ? QStringLiteral(" ") : text);
+            // Drawn smaller, it keeps the height of its own size, so the row it stands in stays as it was.
+            Control::Place(Left(), Top(), twipsOf(s.width()), twipsOf(fm.height()));
         }
         return;
     }
@@ -186,6 +199,28 @@ void Label::fit() {
     setGeometry(r);
 }
 
+void Label::fitCaption(const QFontMetrics& fm) {
+    shown_ = QString();
+    shrunk_ = false;
+    if (maxWidth_ <= 0) return;
+    const int room = pxRect(Left(), Top(), maxWidth_, 1).width();
+    const int wide = fm.horizontalAdvance(caption_);
+    if (wide <= room) return;
+    // Text widths follow the size closely: one guess and a step or two down find the largest that fits.
+    const double kSmallest = 8;
+    FontDef smaller = fontDef_;
+    smaller.points = std::max(kSmallest, std::floor(fontDef_.points * room / wide * 4) / 4);
+    for (;;) {
+        shownFont_ = makeFont(smaller);
+        if (smaller.points <= kSmallest || QFontMetrics(shownFont_).horizontalAdvance(caption_) <= room)
+            break;
+        smaller.points = std::max(kSmallest, smaller.points - 0.25);
+    }
+    shrunk_ = true;
+    const QFontMetrics small(shownFont_);
+    if (small.horizontalAdvance(caption_) > room) shown_ = small.elidedText(caption_, Qt::ElideRight, room);
+}
+
 bool Label::wraps() const {
     // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
     // its last word to an invisible second line...
@@ -200,10 +235,12 @@ bool Label::wraps() const {
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (opaque_) p.fillRect(rect(), toQColor(back_));
-    p.setFont(QWidget::font());
+    p.setFont(shrunk_ ? shownFont_ : QWidget::font());
     // The platform greys out disabled captions.
     p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
-    p.drawText(rect(), int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), caption_);
+    QRect box = rect();
+    if (shrunk_) box.setTop(QFontMetrics(QWidget::font()).ascent() - QFontMetrics(shownFont_).ascent());
+    p.drawText(box, int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)), shownText());
     if (bordered_) {
         const double w = std::max(1.0, scale());
         const double W = width(), H = height();
@@ -510,6 +547,28 @@ void Picture::mouseReleaseEvent(QMouseEvent* e) {
 TextBox::TextBox(QWidget* parent) : Ctl(parent) {
     setMaxLength(INT_MAX); // text boxes take any length
     setFont(makeFont({}));
+}
+
+namespace {
+// Whatever reaches the box, typed, pasted or dropped, loses the characters no line of text should hold.
+class PlainLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const QString clean = forms::plainLine(input);
+        if (clean.size() != input.size()) {
+            pos = int(forms::plainLine(input.left(pos)).size());
+            input = clean;
+        }
+        return Acceptable;
+    }
+};
+} // namespace
+
+TextBox* TextBox::plainLine() {
+    setValidator(new PlainLineValidator(this));
+    setText(text());
+    return this;
 }
 
 TextBox* TextBox::font(const FontDef& f) {

@@ -118,6 +118,11 @@ public:
     Label* align(Align a);
     Label* wrap();
     Label* autoSize();
+    // Sized to its text, but never wider than so many twips (0: no limit): a longer caption is drawn
+    // smaller, on the same baseline, down to 8 points, and what still does not fit ends in an ellipsis.
+    Label* fitWidth(int twips);
+    // The text as drawn: the caption, or its shortened form when even the smallest size is too wide.
+    QString shownText() const { return shown_.isNull() ? caption_ : shown_; }
     // A fixed single border: a thin black frame round the label.
     Label* bordered();
     Label* click(std::function<void()> f);
@@ -133,6 +138,7 @@ protected:
 
 private:
     void fit();
+    void fitCaption(const QFontMetrics& fm);
     bool wraps() const;
     QString caption_;
     BgrColor fore_ = 0x000000;
@@ -145,6 +151,10 @@ private:
     bool placed_ = false; // measuring waits until the label has its box, or is sized to its text
     bool fitDue_ = false; // a hidden label is measured when it shows
     FontDef fontDef_;
+    int maxWidth_ = 0; // twips; 0: sized to its text, however long
+    QString shown_;    // null: the caption as it is
+    QFont shownFont_;  // the smaller size a caption too wide for maxWidth_ is drawn at
+    bool shrunk_ = false;
     std::function<void()> onClick_;
 };
 
@@ -261,6 +271,8 @@ public:
     TextBox* font(const FontDef& f);
     TextBox* align(Align a);
     TextBox* colors(BgrColor fore, BgrColor back);
+    // One line of text: control and direction-override characters a paste brings are dropped.
+    TextBox* plainLine();
     QString Text() const { return text(); }
     TextBox* setTextValue(const QString& t) {
         setText(t);

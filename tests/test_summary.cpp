@@ -2,11 +2,17 @@
 #include "tests/driver.h"
 #include "tests/pdf_page.h"
 
+#include "framework/safe_file.h"
+
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
+#include <unistd.h>
+#include <thread>
 
 using namespace forms;
 
@@ -65,6 +71,43 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The labels of the summary's header, in the order they stand.
+const char* const kHeader[] = {"lblNom",   "lblPrenom", "lblClasse", "lblScoreCaption",
+                               "lblScore", "Label22",   "lblNote",   "Label11"};
+
+QRect onCanvas(const Form& f, const QString& name) {
+    QWidget* w = drv::control(f, name)->widget();
+    return QRect(w->mapTo(f.canvas(), QPoint(0, 0)), w->size());
+}
+
+bool ink(QRgb c) {
+    return qAlpha(c) > 128 && qGray(c) < 160;
+}
+
+// Every header label stands apart from the others (the two names overlap as designed, each drawing only its
+// letters), within the window, and every letter it draws shows in the window as drawn, none cut at its edge.
+void checkHeaderWhole(const Form& s) {
+    const QImage window = s.canvas()->grab().toImage();
+    for (int i = 0; i < 8; ++i) {
+        const char* a = kHeader[i];
+        const QRect at = onCanvas(s, a);
+        QVERIFY2(s.canvas()->rect().contains(at), a);
+        for (int j = i + 1; j < 8; ++j)
+            if (i != 0 || j != 1) // the two names, one above the other
+                QVERIFY2(!at.intersects(onCanvas(s, kHeader[j])),
+                         qPrintable(QStringLiteral("%1 over %2").arg(a, kHeader[j])));
+        const QImage own = drv::control(s, a)->widget()->grab().toImage();
+        for (int y = 0; y < own.height(); ++y) {
+            QVERIFY2(!ink(own.pixel(own.width() - 1, y)),
+                     qPrintable(QStringLiteral("%1 cut at its end").arg(a)));
+            for (int x = 0; x < own.width(); ++x)
+                if (ink(own.pixel(x, y)))
+                    QVERIFY2(qGray(window.pixel(at.topLeft() + QPoint(x, y))) <= qGray(own.pixel(x, y)) + 40,
+                             qPrintable(QStringLiteral("%1 covered at %2, %3").arg(a).arg(x).arg(y)));
+        }
+    }
+}
+
 } // namespace
 
 class TestSummary : public QObject {
@@ -74,6 +117,8 @@ private slots:
     void scores();
     void identity_data();
     void identity();
+    void identityWhole_data();
+    void identityWhole();
     void initTestCase();
     void layoutAndFocus();
     void printedPage_data();
@@ -161,6 +206,107 @@ void TestSummary::identity() {
     QCOMPARE(drv::text(s, "lblNom"), QStringLiteral("Dupont"));
     QCOMPARE(drv::text(s, "lblPrenom"), prenom);
     QCOMPARE(drv::text(s, "lblClasse"), shown);
+}
+
+void TestSummary::identityWhole_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("prenom");
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<QString>("shown"); // the surname as the summary shows it, if not as typed
+    const QString sixty =
+        QStringLiteral("Rakotondrabe Andrianarivo Razafindrakoto Ramanantsoa Rabearivelo").left(60);
+    const QString sixtyFirst =
+        QStringLiteral("Marie-Charlotte Éléonore Anne-Sophie Bénédicte Gwendoline Zoé").left(60);
+    QTest::newRow("short") << "Dupont"
+                           << "Marie"
+                           << "B"
+                           << "";
+    QTest::newRow("hyphenated") << "Martin-Dubois"
+                                << "Marie"
+                                << "B"
+                                << "";
+    QTest::newRow("25 characters") << "Rakotondrabe Andrianarivo"
+                                   << "Hery"
+                                   << "A"
+                                   << "";
+    QTest::newRow("first name of 25") << "Dupont"
+                                      << "Rakotondrabe Andrianarivo"
+                                      << "A"
+                                      << "";
+    QTest::newRow("60 characters each") << sixty << sixtyFirst << "B"
+                                        << "";
+    QTest::newRow("accents") << QStringLiteral("Lefèvre-Bélanger") << QStringLiteral("Éloïse") << "C"
+                             << "";
+    QTest::newRow("emoji") << QStringLiteral("Dupont 🧬🧬") << QStringLiteral("Marie 🌸") << "B"
+                           << "";
+    QTest::newRow("combining marks") << QStringLiteral("Nguye\u0302\u0303n")
+                                     << "Z" + QString(500, QChar(0x0301)) << "B"
+                                     << "";
+    QTest::newRow("right to left") << QStringLiteral("الحسيني") << QStringLiteral("فاطمة") << "B"
+                                   << "";
+    QTest::newRow("pasted control characters")
+        << QStringLiteral("Du\npont\t\x1b[0m") << QStringLiteral("Ma\u202Erie\b\u0085") << "B\r\n"
+        << QStringLiteral("Dupont[0m");
+    QTest::newRow("100 000 characters") << QStringLiteral("Dupont-").repeated(14286) << "Marie"
+                                        << "B"
+                                        << "";
+    QTest::newRow("100 000 characters each")
+        << QString(100000, QLatin1Char('m')) << QString(100000, QLatin1Char('w'))
+        << QString(100000, QLatin1Char('B')) << "";
+}
+
+void TestSummary::identityWhole() {
+    QFETCH(QString, nom);
+    QFETCH(QString, prenom);
+    QFETCH(QString, classe);
+    QFETCH(QString, shown);
+    drv::Run run;
+    run.toHome(nom, prenom, classe);
+    drv::click(run.nav().accueil, "cmdQuitter");
+    frmBilan& s = run.nav().bilan;
+    drv::snapIfAsked(s, QStringLiteral("frmBilan_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+    if (shown.isEmpty()) shown = nom;
+    if (nom.size() <= 60) {
+        // Whole, not shortened.
+        QCOMPARE(s.lblNom->shownText(), shown);
+        QVERIFY(!s.lblPrenom->shownText().endsWith(QChar(0x2026)) || prenom.startsWith('Z'));
+        QCOMPARE(s.lblClasse->shownText(), QStringLiteral("3ème ") + classe.trimmed());
+    } else {
+        // Past what any class has, the start of the name and an ellipsis.
+        const QString start = s.lblNom->shownText();
+        QVERIFY(start.endsWith(QChar(0x2026)));
+        QVERIFY(start.size() > 20 && nom.startsWith(start.chopped(1)));
+    }
+    checkHeaderWhole(s);
+
+    // On paper, the name's words stand apart from every other word of the header.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("bilan.pdf");
+    s.choosePdfFile = [&](QWidget*, const QString&) { return pdf; };
+    MessageBoxes boxes("Enregistrer en PDF");
+    drv::click(s, "cmdPrint");
+    const pdf::Text t = pdf::words(pdf);
+    QCOMPARE(t.pages, 1);
+    double headerBottom = t.page.height(); // where the table's first row starts
+    for (const pdf::Word& w : t.words)
+        if (w.text == QLatin1String("Exercice")) headerBottom = std::min(headerBottom, w.box.top());
+    QList<pdf::Word> header;
+    for (const pdf::Word& w : t.words)
+        if (w.box.bottom() < headerBottom) header << w;
+    QStringList texts;
+    for (const pdf::Word& w : header)
+        texts << w.text;
+    for (const char* word : {"3ème", "score", "Note", "Notions"})
+        QVERIFY2(texts.contains(QString::fromUtf8(word)), qPrintable(texts.join(QLatin1Char('|')).left(400)));
+    QStringList others; // the words of the class, the score, the mark and the advice heading
+    for (const char* label : {"lblClasse", "lblScoreCaption", "lblScore", "Label22", "lblNote", "Label11"})
+        others << drv::get<Label>(s, label)->shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < header.size(); ++i)
+        for (int j = i + 1; j < header.size(); ++j)
+            if (others.contains(header[i].text) || others.contains(header[j].text))
+                QVERIFY2(!header[i].box.adjusted(0.3, 0.3, -0.3, -0.3).intersects(header[j].box),
+                         qPrintable(QStringLiteral("« %1 » over « %2 »")
+                                        .arg(header[i].text.left(40), header[j].text.left(40))));
 }
 
 void TestSummary::layoutAndFocus() {
@@ -256,8 +402,18 @@ void TestSummary::proposedFileName_data() {
     // Sixty emoji make 240 bytes: the name is cut before the first that does not fit, never inside one.
     QTest::newRow("sixty emoji") << "a" + dna.repeated(60) << "" << "Bilan a" + dna.repeated(48) + ".pdf";
     const QString accented = QStringLiteral("e\u0301");
-    QTest::newRow("accents as two code points")
-        << "b" + accented.repeated(80) << "" << "Bilan b" + accented.repeated(64) + ".pdf";
+    QTest::newRow("accents as two code points") << "b" + accented.repeated(80) << ""
+                                                << "Bilan b" + accented.repeated(64) + ".pdf";
+    // A pile of marks on one letter keeps a few, and the names.
+    QTest::newRow("500 combining marks") << "Z" + QString(500, QChar(0x0301)) << "Marie"
+                                         << "Bilan Z" + QString(4, QChar(0x0301)) + " Marie.pdf";
+    QTest::newRow("direction override and marks")
+        << QStringLiteral("\u202EDupont\u200F") << QStringLiteral("\u2067Marie\u2069\u202C")
+        << "Bilan Dupont Marie.pdf";
+    QTest::newRow("control characters")
+        << "Du\npont\x1b" << QStringLiteral("Ma\trie\u0085") << "Bilan Dupont Marie.pdf";
+    QTest::newRow("right to left") << QStringLiteral("الحسيني") << QStringLiteral("فاطمة")
+                                   << QStringLiteral("Bilan الحسيني فاطمة.pdf");
 }
 
 void TestSummary::proposedFileName() {
@@ -265,7 +421,10 @@ void TestSummary::proposedFileName() {
     QFETCH(QString, prenom);
     QFETCH(QString, expected);
     drv::Run run;
-    run.toHome(nom, prenom);
+    run.toHome();
+    // As the record may hold them, whatever the identification let through.
+    run.record().Nom = nom;
+    run.record().Prenom = prenom;
     drv::click(run.nav().accueil, "cmdQuitter");
     frmBilan& s = run.nav().bilan;
     s.printer = [](const Page&) { return false; };
