@@ -7,9 +7,9 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QElapsedTimer>
-#include <QPagedPaintDevice>
-#include <QPainter>
+#include <QEventLoop>
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 #include <QStyleFactory>
@@ -19,11 +19,20 @@
 namespace forms {
 
 void installAccessibility(); // accessibility.cpp
+void forgetSignals();        // ending.cpp
 
 namespace {
 
+struct Modal {
+    QPointer<QDialog> dialog;
+    QEventLoop* wait;
+    bool* lost;
+};
+
 struct Run {
     std::vector<Form*> loaded;
+    std::vector<Modal> modals; // open, innermost last
+    bool ending = false;
     bool ended = false;
     bool endCheckPending = false;
     QElapsedTimer sinceShow; // since a screen was last shown
@@ -72,6 +81,11 @@ public:
         };
         const auto* ev = static_cast<const DestroyNotify*>(message);
         if ((ev->responseType & 0x7f) != 17) return false;
+        for (const Modal& m : run().modals)
+            if (m.dialog && m.dialog->internalWinId() == WId(ev->window)) {
+                *m.lost = true;
+                m.wait->quit();
+            }
         for (Form* f : run().loaded) {
             FormWindow* w = f->window();
             if (w && w->internalWinId() == WId(ev->window))
@@ -296,24 +310,71 @@ void Form::tabOrder(const std::vector<QWidget*>& order) {
     }
 }
 
-bool Form::PrintClientArea(QPagedPaintDevice* device) const {
-    if (!window_ || !device) return false;
-    QWidget* c = window_->canvas();
-    QPainter painter;
-    if (!painter.begin(device)) return false;
-    const QRect page = painter.viewport();
-    const double k = std::min(double(page.width()) / c->width(), double(page.height()) / c->height());
-    painter.translate(page.x() + (page.width() - c->width() * k) / 2, page.y() + (page.height() - c->height() * k) / 2);
-    painter.scale(k, k);
-    c->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    return painter.end();
-}
-
 // ---------------------------------------------------------------- the run
 
+RunEnding& runEnding() {
+    static RunEnding* told = new RunEnding(qApp); // goes with the application, never before it
+    return *told;
+}
+
+namespace {
+// The native window of a modal dialog destroyed without the dialog (the window system's window gone):
+// the dialog can no longer be answered.
+class SurfaceWatch : public QObject {
+public:
+    SurfaceWatch(QWindow* w, std::function<void()> lost) : lost_(std::move(lost)) {
+        w->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
+            lost_();
+        return false;
+    }
+
+private:
+    std::function<void()> lost_;
+};
+} // namespace
+
+int runModal(QDialog* dialog) {
+    QPointer<QDialog> d(dialog);
+    if (!d || run().ended) return QDialog::Rejected;
+    // The program's own wait rather than the dialog's: a dialog that can no longer answer cannot end the
+    // dialog's own wait.
+    QEventLoop wait;
+    bool lost = false;
+    QObject::connect(d, &QDialog::finished, &wait, &QEventLoop::quit);
+    QObject::connect(d, &QObject::destroyed, &wait, &QEventLoop::quit);
+    d->setWindowModality(Qt::ApplicationModal);
+    d->winId(); // its native window now, to be watched from the start
+    auto* watch = new SurfaceWatch(d->windowHandle(), [&wait, &lost] {
+        lost = true;
+        wait.quit();
+    });
+    run().modals.push_back({d, &wait, &lost});
+    d->show();
+    wait.exec(QEventLoop::DialogExec);
+    auto& m = run().modals;
+    m.erase(std::remove_if(m.begin(), m.end(), [&wait](const Modal& x) { return x.wait == &wait; }), m.end());
+    delete watch;
+    if (!d) return QDialog::Rejected;
+    if (lost) {
+        d->hide(); // and no longer modal: the window under it answers again
+        return QDialog::Rejected;
+    }
+    return d->result();
+}
+
 void End() {
-    if (run().ended) return;
+    if (run().ended || run().ending) return;
+    run().ending = true; // a handler that asks for the end again is already heard
+    emit runEnding().ending();
     run().ended = true;
+    // Every dialog still open is cancelled, so that whatever waits for one goes on and finds the run over.
+    for (const Modal& m : std::vector<Modal>(run().modals))
+        if (m.dialog) m.dialog->reject();
     DragController::instance().cancel();
     // Every screen closes without further events.
     const std::vector<Form*> open = run().loaded;
@@ -340,7 +401,8 @@ void resetRun() {
     const std::vector<Form*> open = run().loaded;
     for (Form* f : open) f->Unload();
     run().loaded.clear();
-    run().ended = false;
+    run().ended = run().ending = false;
+    forgetSignals();
 }
 
 void initialise() {
@@ -349,6 +411,8 @@ void initialise() {
     QApplication::setQuitOnLastWindowClosed(false);
     static DestroyedFromOutside watcher;
     qApp->installNativeEventFilter(&watcher);
+    // Qt quitting by itself (the session closing, a quit from elsewhere) ends the run the one way.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &runEnding(), [] { End(); });
     installAccessibility();
 }
 

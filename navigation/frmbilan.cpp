@@ -160,31 +160,50 @@ void frmBilan::cmdPrint_Click() {
 }
 
 void frmBilan::offerPdf(const Page& page) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Impression"),
-                    QStringLiteral("Le bilan n'a pas pu être imprimé : aucune imprimante n'est disponible ou "
-                                   "l'impression a échoué.\n\nVeux-tu enregistrer le bilan dans un fichier PDF ?"),
-                    QMessageBox::NoButton, window());
-    QPushButton* save = box.addButton(QStringLiteral("Enregistrer en PDF"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-    box.setObjectName(QStringLiteral("msgImpression"));
-    box.exec();
-    if (box.clickedButton() != save || !loaded()) return;
+    // Each dialog may go with its window, or be destroyed by another program: it is held in a QPointer,
+    // and a dialog gone without an answer is a Cancel (see runModal).
+    QPointer<QMessageBox> box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Impression"),
+        QStringLiteral("Le bilan n'a pas pu être imprimé : aucune imprimante n'est disponible ou "
+                       "l'impression a échoué.\n\nVeux-tu enregistrer le bilan dans un fichier PDF ?"),
+        QMessageBox::NoButton, window());
+    QPushButton* save = box->addButton(QStringLiteral("Enregistrer en PDF"), QMessageBox::AcceptRole);
+    box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box->setObjectName(QStringLiteral("msgImpression"));
+    runModal(box);
+    const bool wanted = box && box->clickedButton() == save;
+    delete box;
+    if (!wanted || !loaded() || endRequested()) return;
 
-    const QString proposed = QDir::home().filePath(
-        safeFileName(QStringLiteral("Bilan %1 %2").arg(nav_.record.Nom, nav_.record.Prenom)));
-    const QString path = choosePdfFile ? choosePdfFile(window(), proposed)
-                                       : QFileDialog::getSaveFileName(window(), QStringLiteral("Enregistrer le bilan"),
-                                                                      proposed, QStringLiteral("Fichier PDF (*.pdf)"));
-    if (path.isEmpty() || !loaded()) return;
-    QString reason;
-    if (!savePdf(page, path, &reason)) {
-        QMessageBox failed(QMessageBox::Warning, QStringLiteral("Impression"),
-                           QStringLiteral("Le fichier n'a pas pu être enregistré :\n%1\n\nRaison : %2.")
-                               .arg(QDir::toNativeSeparators(path), reason),
-                           QMessageBox::Ok, window());
-        failed.setObjectName(QStringLiteral("msgEnregistrement"));
-        failed.exec();
+    const QString proposed =
+        safeFileName(QStringLiteral("Bilan %1 %2").arg(nav_.record.Nom, nav_.record.Prenom));
+    QString path;
+    if (choosePdfFile) {
+        path = choosePdfFile(window(), QDir::home().filePath(proposed));
+    } else {
+        // Qt's own dialog, in French, on every desktop: a desktop's own one is a window the program does
+        // not own, whose destruction from outside it would never hear of.
+        QPointer<QFileDialog> dialog =
+            new QFileDialog(window(), QStringLiteral("Enregistrer le bilan"), QDir::homePath(),
+                            QStringLiteral("Fichier PDF (*.pdf)"));
+        dialog->setObjectName(QStringLiteral("dlgEnregistrer"));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->selectFile(proposed);
+        if (runModal(dialog) == QDialog::Accepted && dialog) path = dialog->selectedFiles().value(0);
+        delete dialog;
     }
+    if (path.isEmpty() || !loaded() || endRequested()) return;
+    QString reason;
+    if (savePdf(page, path, &reason) || !loaded() || endRequested()) return;
+    QPointer<QMessageBox> failed =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Impression"),
+                        QStringLiteral("Le fichier n'a pas pu être enregistré :\n%1\n\nRaison : %2.")
+                            .arg(QDir::toNativeSeparators(path), reason),
+                        QMessageBox::Ok, window());
+    failed->setObjectName(QStringLiteral("msgEnregistrement"));
+    runModal(failed);
+    delete failed;
 }
 
 void frmBilan::cmdQuitter_Click() { End(); }

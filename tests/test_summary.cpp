@@ -11,8 +11,8 @@
 #include <atomic>
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace forms;
 
@@ -129,6 +129,10 @@ private slots:
     void proposedFileName();
     void failedSaveSaysWhyAndKeepsTheOldFile_data();
     void failedSaveSaysWhyAndKeepsTheOldFile();
+    void dialogDestroyedFromOutside_data();
+    void dialogDestroyedFromOutside();
+    void signalWhileADialogIsOpen();
+    void signalDuringASave();
     void quitting_data();
     void quitting();
     void wholeRun();
@@ -477,6 +481,117 @@ void TestSummary::failedSaveSaysWhyAndKeepsTheOldFile() {
                  QFileInfo::exists(path) && path.endsWith(".pdf") ? 2 : 1);
     }
     QVERIFY(s.loaded() && drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
+}
+
+void TestSummary::dialogDestroyedFromOutside_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("nativeOnly"); // only the window system's window goes; Qt's dialog stays
+    for (bool native : {false, true})
+        for (const char* dialog : {"msgImpression", "dlgEnregistrer", "msgEnregistrement"})
+            QTest::addRow("%s, %s", dialog, native ? "native window" : "widget")
+                << QString::fromLatin1(dialog) << native;
+}
+
+void TestSummary::dialogDestroyedFromOutside() {
+    QFETCH(QString, dialog);
+    QFETCH(bool, nativeOnly);
+    drv::Run run;
+    openSummary(run, {});
+    frmBilan& s = run.nav().bilan;
+    s.printer = [](const Page&) { return false; };
+    if (dialog == "msgEnregistrement")
+        s.choosePdfFile = [](QWidget*, const QString&) { return QStringLiteral("/dev/full"); };
+    int destroyed = 0;
+    QTimer outside;
+    QObject::connect(&outside, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || d->property("seen").toBool()) return;
+        d->setProperty("seen", true);
+        if (d->objectName() != dialog) {
+            // The dialogs before the one under test are answered as a pupil would.
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(d)->buttons())
+                if (b->text() == QLatin1String("Enregistrer en PDF")) b->click();
+            return;
+        }
+        ++destroyed;
+        if (nativeOnly)
+            d->windowHandle()->destroy();
+        else
+            delete d;
+    });
+    outside.start(10);
+    // A dialog left waiting would hold the summary for good: after a while, the test gives up on it.
+    bool stuck = false;
+    QTimer::singleShot(5000, [&stuck] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) stuck = true, d->reject();
+    });
+    drv::click(s, "cmdPrint");
+    outside.stop();
+    QVERIFY(!stuck);
+    QCOMPARE(destroyed, 1);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(s.loaded() && drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
+    // The summary answers the keyboard again, as the window system brings it once the window manager
+    // has given it back the focus.
+    s.window()->activateWindow();
+    QTest::keyClick(s.window()->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+    drv::settle();
+    QVERIFY(run.ended());
+}
+
+void TestSummary::signalWhileADialogIsOpen() {
+    drv::Run run;
+    openSummary(run, {});
+    frmBilan& s = run.nav().bilan;
+    s.printer = [](const Page&) { return false; };
+    bool saved = false;
+    s.choosePdfFile = [&saved](QWidget*, const QString&) {
+        saved = true;
+        return QString();
+    };
+    endOnSignals();
+    QTimer outside;
+    QObject::connect(&outside, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() && !endRequested()) ::kill(::getpid(), SIGTERM);
+    });
+    outside.start(10);
+    drv::click(s, "cmdPrint");
+    QTRY_VERIFY(run.ended());
+    // Ended as Quitter ends it: the message gone, nothing more asked, every screen closed.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!saved);
+    QCOMPARE(forms::loadedCount(), 0);
+}
+
+void TestSummary::signalDuringASave() {
+    drv::Run run;
+    openSummary(run, {});
+    endOnSignals();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Bilan Dupont Marie.pdf");
+    writeFile(path, "ancien bilan");
+    // Long enough to write that the signal comes while it is being written.
+    const QByteArray bytes(128 << 20, '%');
+    std::atomic<bool> sent{false};
+    std::thread sender([&] {
+        for (int i = 0; i < 10000 && !sent; ++i) {
+            const QStringList hidden = QDir(dir.path()).entryList({".*"}, QDir::Files | QDir::Hidden);
+            if (!hidden.isEmpty())
+                sent = ::kill(::getpid(), SIGTERM) == 0;
+            else
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    const QString reason = writeWholeFile(path, bytes);
+    sender.join();
+    QVERIFY(sent);
+    QTRY_VERIFY(run.ended());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Bilan Dupont Marie.pdf"});
+    // Given up, the earlier file is whole; finished just before, the new one is.
+    const QByteArray kept = readFile(path);
+    QVERIFY(kept == "ancien bilan" || kept == bytes);
+    QCOMPARE(reason.isEmpty(), kept == bytes);
 }
 
 void TestSummary::quitting_data() {
