@@ -600,6 +600,8 @@ void TestSummary::quitting_data() {
     QTest::newRow("Alt+Q") << 1;
     QTest::newRow("space on the focused button") << 2;
     QTest::newRow("close box") << 3;
+    QTest::newRow("SIGTERM") << 4;
+    QTest::newRow("SIGHUP, as when the terminal goes") << 5;
 }
 
 void TestSummary::quitting() {
@@ -610,15 +612,21 @@ void TestSummary::quitting() {
     drv::settle();
     frmBilan& s = run.nav().bilan;
     run.nav().auteur.Show(); // another window still open closes too
+    // What must be done before the end is told once, while the screens are still there.
+    QList<int> toldWithLoaded;
+    QObject guard;
+    QObject::connect(&runEnding(), &RunEnding::ending, &guard, [&] { toldWithLoaded << forms::loadedCount(); });
+    endOnSignals();
     switch (how) {
     case 0: drv::click(s, "cmdQuitter"); break;
     case 1: drv::alt(s, 'Q'); break;
     case 2: drv::key(s, Qt::Key_Space); break;
-    default: s.window()->close(); break;
+    case 3: s.window()->close(); break;
+    default: ::kill(::getpid(), how == 4 ? SIGTERM : SIGHUP); break;
     }
-    drv::settle();
-    QVERIFY(run.ended());
+    QTRY_VERIFY(run.ended());
     QCOMPARE(forms::loadedCount(), 0);
+    QCOMPARE(toldWithLoaded, QList<int>{2});
 }
 
 void TestSummary::wholeRun() {
