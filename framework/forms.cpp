@@ -341,6 +341,7 @@ private:
 int runModal(QDialog* dialog) {
     QPointer<QDialog> d(dialog);
     if (!d || run().ended) return QDialog::Rejected;
+    const QPointer<QWidget> under = d->parentWidget() ? d->parentWidget()->window() : nullptr;
     // The program's own wait rather than the dialog's: a dialog that can no longer answer cannot end the
     // dialog's own wait.
     QEventLoop wait;
@@ -359,12 +360,12 @@ int runModal(QDialog* dialog) {
     auto& m = run().modals;
     m.erase(std::remove_if(m.begin(), m.end(), [&wait](const Modal& x) { return x.wait == &wait; }), m.end());
     delete watch;
-    if (!d) return QDialog::Rejected;
-    if (lost) {
-        d->hide(); // and no longer modal: the window under it answers again
-        return QDialog::Rejected;
-    }
-    return d->result();
+    if (d && !lost) return d->result();
+    // No longer modal, and the window under it active again, as a dialog closing leaves it: the window
+    // system, which saw only a window vanish, does not say so.
+    if (d) d->hide();
+    if (under) under->activateWindow();
+    return QDialog::Rejected;
 }
 
 void End() {
