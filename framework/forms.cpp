@@ -7,9 +7,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 #include <QStyleFactory>
@@ -20,18 +18,13 @@ namespace forms {
 
 void installAccessibility(); // accessibility.cpp
 void forgetSignals();        // ending.cpp
+void modalWindowLost(WId w); // modal.cpp
+void cancelModals();         // modal.cpp
 
 namespace {
 
-struct Modal {
-    QPointer<QDialog> dialog;
-    QEventLoop* wait;
-    bool* lost;
-};
-
 struct Run {
     std::vector<Form*> loaded;
-    std::vector<Modal> modals; // open, innermost last
     bool ending = false;
     bool ended = false;
     bool endCheckPending = false;
@@ -81,11 +74,7 @@ public:
         };
         const auto* ev = static_cast<const DestroyNotify*>(message);
         if ((ev->responseType & 0x7f) != 17) return false;
-        for (const Modal& m : run().modals)
-            if (m.dialog && m.dialog->internalWinId() == WId(ev->window)) {
-                *m.lost = true;
-                m.wait->quit();
-            }
+        modalWindowLost(WId(ev->window));
         for (Form* f : run().loaded) {
             FormWindow* w = f->window();
             if (w && w->internalWinId() == WId(ev->window))
@@ -317,65 +306,13 @@ RunEnding& runEnding() {
     return *told;
 }
 
-namespace {
-// The native window of a modal dialog destroyed without the dialog (the window system's window gone):
-// the dialog can no longer be answered.
-class SurfaceWatch : public QObject {
-public:
-    SurfaceWatch(QWindow* w, std::function<void()> lost) : lost_(std::move(lost)) {
-        w->installEventFilter(this);
-    }
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::PlatformSurface &&
-            static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() ==
-                QPlatformSurfaceEvent::SurfaceAboutToBeDestroyed)
-            lost_();
-        return false;
-    }
-
-private:
-    std::function<void()> lost_;
-};
-} // namespace
-
-int runModal(QDialog* dialog) {
-    QPointer<QDialog> d(dialog);
-    if (!d || run().ended) return QDialog::Rejected;
-    const QPointer<QWidget> under = d->parentWidget() ? d->parentWidget()->window() : nullptr;
-    // The program's own wait rather than the dialog's: a dialog that can no longer answer cannot end the
-    // dialog's own wait.
-    QEventLoop wait;
-    bool lost = false;
-    QObject::connect(d, &QDialog::finished, &wait, &QEventLoop::quit);
-    QObject::connect(d, &QObject::destroyed, &wait, &QEventLoop::quit);
-    d->setWindowModality(Qt::ApplicationModal);
-    d->winId(); // its native window now, to be watched from the start
-    auto* watch = new SurfaceWatch(d->windowHandle(), [&wait, &lost] {
-        lost = true;
-        wait.quit();
-    });
-    run().modals.push_back({d, &wait, &lost});
-    d->show();
-    wait.exec(QEventLoop::DialogExec);
-    auto& m = run().modals;
-    m.erase(std::remove_if(m.begin(), m.end(), [&wait](const Modal& x) { return x.wait == &wait; }), m.end());
-    delete watch;
-    if (d && !lost) return d->result();
-    // No longer modal, and the window under it active again, as a dialog closing leaves it: the window
-    // system, which saw only a window vanish, does not say so.
-    if (d) d->hide();
-    if (under) under->activateWindow();
-    return QDialog::Rejected;
-}
-
 void End() {
     if (run().ended || run().ending) return;
     run().ending = true; // a handler that asks for the end again is already heard
     emit runEnding().ending();
     run().ended = true;
     // Every dialog still open is cancelled, so that whatever waits for one goes on and finds the run over.
-    for (const Modal& m : std::vector<Modal>(run().modals))
-        if (m.dialog) m.dialog->reject();
+    cancelModals();
     DragController::instance().cancel();
     // Every screen closes without further events.
     const std::vector<Form*> open = run().loaded;
