@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVELLE_APP_ID));
     initialiseProgram();
+    forms::endOnSignals();
     App morvelle;
     morvelle.start();
     return QApplication::exec();

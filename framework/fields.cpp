@@ -1,8 +1,11 @@
 #include "framework/fields.h"
 
+#include "framework/plain_text.h"
+
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QValidator>
 #include <QWheelEvent>
 #include <climits>
 
@@ -72,6 +75,28 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
 void TextBox::changeEvent(QEvent* e) {
     QLineEdit::changeEvent(e);
     if (e->type() == QEvent::EnabledChange && !isEnabled()) showStartOf(this);
+}
+
+namespace {
+// Whatever reaches the box, typed, pasted or dropped, loses the characters no line of text should hold.
+class PlainLineValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        const QString clean = forms::plainLine(input);
+        if (clean.size() != input.size()) {
+            pos = int(forms::plainLine(input.left(pos)).size());
+            input = clean;
+        }
+        return Acceptable;
+    }
+};
+} // namespace
+
+TextBox* TextBox::plainLine() {
+    setValidator(new PlainLineValidator(this));
+    setText(text());
+    return this;
 }
 
 TextBox* TextBox::font(const FontDef& f) {

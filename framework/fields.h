@@ -13,6 +13,8 @@ public:
     TextBox* font(const FontDef& f);
     TextBox* align(Align a);
     TextBox* colors(BgrColor fore, BgrColor back);
+    // One line of text: control and direction-override characters a paste brings are dropped.
+    TextBox* plainLine();
     QString Text() const { return text(); }
     // A text the screen writes is shown from its start, as any text the pupil is not typing.
     TextBox* setTextValue(const QString& t) {

@@ -8,8 +8,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QElapsedTimer>
-#include <QPagedPaintDevice>
-#include <QPainter>
 #include <QPlatformSurfaceEvent>
 #include <QWindow>
 #include <QStyleFactory>
@@ -19,11 +17,15 @@
 namespace forms {
 
 void installAccessibility(); // accessibility.cpp
+void forgetSignals();        // ending.cpp
+void modalWindowLost(WId w); // modal.cpp
+void cancelModals();         // modal.cpp
 
 namespace {
 
 struct Run {
     std::vector<Form*> loaded;
+    bool ending = false;
     bool ended = false;
     bool endCheckPending = false;
     QElapsedTimer sinceShow; // since a screen was last shown
@@ -72,6 +74,7 @@ public:
         };
         const auto* ev = static_cast<const DestroyNotify*>(message);
         if ((ev->responseType & 0x7f) != 17) return false;
+        modalWindowLost(WId(ev->window));
         for (Form* f : run().loaded) {
             FormWindow* w = f->window();
             if (w && w->internalWinId() == WId(ev->window))
@@ -339,24 +342,20 @@ void Form::tabOrder(const std::vector<QWidget*>& order) {
     }
 }
 
-bool Form::PrintClientArea(QPagedPaintDevice* device) const {
-    if (!window_ || !device) return false;
-    QWidget* c = window_->canvas();
-    QPainter painter;
-    if (!painter.begin(device)) return false;
-    const QRect page = painter.viewport();
-    const double k = std::min(double(page.width()) / c->width(), double(page.height()) / c->height());
-    painter.translate(page.x() + (page.width() - c->width() * k) / 2, page.y() + (page.height() - c->height() * k) / 2);
-    painter.scale(k, k);
-    c->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    return painter.end();
-}
-
 // ---------------------------------------------------------------- the run
 
+RunEnding& runEnding() {
+    static RunEnding* told = new RunEnding(qApp); // goes with the application, never before it
+    return *told;
+}
+
 void End() {
-    if (run().ended) return;
+    if (run().ended || run().ending) return;
+    run().ending = true; // a handler that asks for the end again is already heard
+    emit runEnding().ending();
     run().ended = true;
+    // Every dialog still open is cancelled, so that whatever waits for one goes on and finds the run over.
+    cancelModals();
     DragController::instance().cancel();
     // Every screen closes without further events.
     const std::vector<Form*> open = run().loaded;
@@ -383,7 +382,8 @@ void resetRun() {
     const std::vector<Form*> open = run().loaded;
     for (Form* f : open) f->Unload();
     run().loaded.clear();
-    run().ended = false;
+    run().ended = run().ending = false;
+    forgetSignals();
 }
 
 void initialise() {
@@ -392,6 +392,8 @@ void initialise() {
     QApplication::setQuitOnLastWindowClosed(false);
     static DestroyedFromOutside watcher;
     qApp->installNativeEventFilter(&watcher);
+    // Qt quitting by itself (the session closing, a quit from elsewhere) ends the run the one way.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &runEnding(), [] { End(); });
     installAccessibility();
 }
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-class QPagedPaintDevice;
+class QDialog;
 
 namespace forms {
 
@@ -86,8 +86,6 @@ public:
     void windowLost(FormWindow* w);
     // The caption shown in the title bar.
     QString Caption() const { return design().caption; }
-    // Renders the client area as displayed onto one page, scaled to fit and centred.
-    bool PrintClientArea(QPagedPaintDevice* device) const;
 
 protected:
     virtual WindowDesign design() const = 0;
@@ -132,6 +130,25 @@ private:
 
 // The run: it ends when no screen is left loaded, or at once on End.
 void End();
+// Tells, once, that the run is ending, however it ends (Quit, the last screen closed, a signal, the session
+// closing): connected handlers run while every screen is still loaded, before the first one closes.
+class RunEnding : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+signals:
+    void ending();
+};
+RunEnding& runEnding();
+// SIGTERM, SIGINT and SIGHUP end the run as End does, as soon as the event loop hears of them; a file
+// being written is given up first, its temporary file removed and what it was to replace left whole.
+void endOnSignals();
+// True once a signal has asked for the end, even before the event loop has heard of it.
+bool endRequested();
+// Shows a dialog modal over its window and waits for the answer. A dialog destroyed from outside (its
+// window, or only the window system's window), or still open when the run ends, comes back Rejected, as if
+// cancelled, and the window under it answers again. Afterwards the dialog may be gone: hold it in a QPointer.
+int runModal(QDialog* dialog);
 bool ended();
 void setEndHandler(std::function<void()> handler);
 int loadedCount();

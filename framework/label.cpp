@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <climits>
+#include <cmath>
 
 namespace forms {
 
@@ -62,6 +63,13 @@ Label* Label::autoSize() {
     return this;
 }
 
+Label* Label::fitWidth(int twips) {
+    maxWidth_ = twips;
+    fit();
+    update();
+    return this;
+}
+
 Label* Label::bordered() {
     bordered_ = true;
     update();
@@ -95,8 +103,12 @@ void Label::fit() {
             const QRect r = fm.boundingRect(QRect(0, 0, std::max(1, w), INT_MAX / 4), Qt::TextWordWrap, caption_);
             Control::Place(Left(), Top(), Width(), twipsOf(std::max(r.height(), fm.height())));
         } else {
-            const QSize s = fm.size(0, caption_.isEmpty() ? QStringLiteral(" ") : caption_);
-            Control::Place(Left(), Top(), twipsOf(s.width()), twipsOf(s.height()));
+            fitCaption(fm);
+            const QFontMetrics shown(shrunk_ ? shownFont_ : QWidget::font());
+            const QString text = shownText();
+            const QSize s = shown.size(0, text.isEmpty() ? QStringLiteral(" ") : text);
+            // Drawn smaller, it keeps the height of its own size, so the row it stands in stays as it was.
+            Control::Place(Left(), Top(), twipsOf(s.width()), twipsOf(fm.height()));
         }
         return;
     }
@@ -116,6 +128,28 @@ void Label::fit() {
     setGeometry(r);
 }
 
+void Label::fitCaption(const QFontMetrics& fm) {
+    shown_ = QString();
+    shrunk_ = false;
+    if (maxWidth_ <= 0) return;
+    const int room = pxRect(Left(), Top(), maxWidth_, 1).width();
+    const int wide = fm.horizontalAdvance(caption_);
+    if (wide <= room) return;
+    // Text widths follow the size closely: one guess and a step or two down find the largest that fits.
+    const double kSmallest = 8;
+    FontDef smaller = fontDef_;
+    smaller.points = std::max(kSmallest, std::floor(fontDef_.points * room / wide * 4) / 4);
+    for (;;) {
+        shownFont_ = makeFont(smaller);
+        if (smaller.points <= kSmallest || QFontMetrics(shownFont_).horizontalAdvance(caption_) <= room)
+            break;
+        smaller.points = std::max(kSmallest, smaller.points - 0.25);
+    }
+    shrunk_ = true;
+    const QFontMetrics small(shownFont_);
+    if (small.horizontalAdvance(caption_) > room) shown_ = small.elidedText(caption_, Qt::ElideRight, room);
+}
+
 bool Label::wraps() const {
     // Words wrap in a box with room for two lines or more, as they always did; a one-line box never drops
     // its last word to an invisible second line... Judged on the design at scale 1, so that a caption
@@ -131,10 +165,10 @@ bool Label::wraps() const {
 void Label::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (opaque_) p.fillRect(rect(), toQColor(back_));
-    p.setFont(QWidget::font());
+    p.setFont(shrunk_ ? shownFont_ : QWidget::font());
     // The platform greys out disabled captions.
     p.setPen(isEnabled() ? toQColor(fore_) : QColor(128, 128, 128));
-    p.drawText(textBox(), textFlags(), caption_);
+    p.drawText(textBox(), textFlags(), shownText());
     if (bordered_) {
         const double w = std::max(1.0, scale());
         const double W = width(), H = height();
@@ -146,8 +180,10 @@ void Label::paintEvent(QPaintEvent*) {
 int Label::textFlags() const { return int(qtAlign(align_) | Qt::AlignTop | (wraps() ? Qt::TextWordWrap : 0)); }
 
 QRect Label::textBox() const {
-    // A wrapped caption keeps to the width it takes at scale 1, scaled, placed as its alignment places it.
     QRect r = rect();
+    // A caption drawn smaller stands on the baseline of its own size.
+    if (shrunk_) r.setTop(QFontMetrics(QWidget::font()).ascent() - QFontMetrics(shownFont_).ascent());
+    // A wrapped caption keeps to the width it takes at scale 1, scaled, placed as its alignment places it.
     const int spare = r.width() - wrapWidth_;
     if (wrapWidth_ <= 0 || spare <= 0 || !wraps()) return r;
     if (align_ == Align::Centre) return r.adjusted(spare / 2, 0, -(spare - spare / 2), 0);
@@ -156,7 +192,7 @@ QRect Label::textBox() const {
 }
 
 QRect Label::captionRect() const {
-    return QFontMetrics(QWidget::font()).boundingRect(textBox(), textFlags(), caption_);
+    return QFontMetrics(shrunk_ ? shownFont_ : QWidget::font()).boundingRect(textBox(), textFlags(), shownText());
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* e) {

@@ -18,6 +18,11 @@ public:
     Label* align(Align a);
     Label* wrap();
     Label* autoSize();
+    // Sized to its text, but never wider than so many twips (0: no limit): a longer caption is drawn
+    // smaller, on the same baseline, down to 8 points, and what still does not fit ends in an ellipsis.
+    Label* fitWidth(int twips);
+    // The text as drawn: the caption, or its shortened form when even the smallest size is too wide.
+    QString shownText() const { return shown_.isNull() ? caption_ : shown_; }
     // A fixed single border: a thin black frame round the label.
     Label* bordered();
     Label* click(std::function<void()> f);
@@ -35,6 +40,7 @@ protected:
 
 private:
     void fit();
+    void fitCaption(const QFontMetrics& fm);
     bool wraps() const;
     int textFlags() const;
     QRect textBox() const;
@@ -50,6 +56,10 @@ private:
     bool fitDue_ = false; // a hidden label is measured when it shows
     int wrapWidth_ = 0;   // pixels a wrapped caption keeps to, 0 for its whole box
     FontDef fontDef_;
+    int maxWidth_ = 0; // twips; 0: sized to its text, however long
+    QString shown_;    // null: the caption as it is
+    QFont shownFont_;  // the smaller size a caption too wide for maxWidth_ is drawn at
+    bool shrunk_ = false;
     std::function<void()> onClick_;
 };
 

@@ -1,6 +1,7 @@
 #include "framework/safe_file.h"
 
 #include <QFileInfo>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -10,6 +11,11 @@
 namespace forms {
 
 namespace {
+
+// The temporary file being written, for a signal handler to remove: a plain buffer and lock-free flags.
+char g_temp[4096];
+std::atomic<bool> g_writing{false}, g_abandoned{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
 
 // Every byte, whatever the kernel takes per call; false with errno set on the first failure.
 bool writeAll(int fd, const QByteArray& bytes) {
@@ -38,6 +44,12 @@ QString writeDirectly(const QByteArray& target, const QByteArray& bytes) {
 
 } // namespace
 
+void abandonTemporaryFile() {
+    if (!g_writing) return;
+    ::unlink(g_temp);
+    g_abandoned = true;
+}
+
 QString reasonFor(int error) {
     switch (error) {
     case ENOSPC:
@@ -59,6 +71,8 @@ QString reasonFor(int error) {
         return QStringLiteral("le nom du fichier est trop long");
     case EIO:
         return QStringLiteral("le disque n'a pas pu être lu ou écrit");
+    case EINTR:
+        return QStringLiteral("l'enregistrement a été interrompu");
     default:
         return QString::fromLocal8Bit(std::strerror(error));
     }
@@ -78,8 +92,13 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo t(target);
     QByteArray temp =
         QFile::encodeName(t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".XXXXXX"));
+    g_abandoned = false;
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return reasonFor(errno);
+    if (std::size_t(temp.size()) < sizeof g_temp) {
+        std::memcpy(g_temp, temp.constData(), std::size_t(temp.size()) + 1);
+        g_writing = true;
+    }
     int error = 0;
     if (!writeAll(fd, bytes)) error = errno;
     // The replaced file keeps its permissions; a new one gets those any new file of the user gets.
@@ -94,6 +113,8 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     }
     if (!error && ::fsync(fd) != 0) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
+    g_writing = false; // from here on this function alone removes or keeps it
+    if (!error && g_abandoned) error = EINTR;
     if (!error && ::rename(temp.constData(), native.constData()) != 0) error = errno;
     if (error) {
         ::unlink(temp.constData());

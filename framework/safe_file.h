@@ -10,6 +10,10 @@ namespace forms {
 // is then as it was. A target that is not a regular file (a device) is written directly.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// Removes the temporary file being written, if any, so that nothing is left of it, and has its writing
+// given up, what it was to replace left as it was. Safe in a signal handler.
+void abandonTemporaryFile();
+
 // The reason for a failed system call, in words a pupil or a teacher understands.
 QString reasonFor(int error);
 

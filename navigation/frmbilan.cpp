@@ -2,9 +2,12 @@
 #include "navigation/exercise_list.h"
 #include "navigation/navigation.h"
 
+#include "framework/plain_text.h"
+
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTextBoundaryFinder>
 
@@ -18,9 +21,10 @@ const int kHeadingNames[21] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 18, 17, 16, 15,
 // (an emoji or a letter with its accent is never split).
 const int kMaxStemBytes = 200;
 
-QString safeFileName(QString name) {
+QString safeFileName(const QString& wanted) {
+    QString name = readableName(wanted);
     for (QChar& c : name)
-        if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
+        if (QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
     name = name.simplified();
     if (name.toUtf8().size() > kMaxStemBytes) {
         QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, name);
@@ -45,7 +49,8 @@ void frmBilan::build() {
         return make<Label>(id)->font(f)->autoSize()->at(left, top, 0, 0);
     };
     lblNom = header("lblNom", name, 360, 0)->opaque(0xFFFFFF);
-    lblPrenom = header("lblPrenom", name, 360, 240)->opaque(0xFFFFFF);
+    // Under the surname and overlapping it: its background would hide the surname's descenders.
+    lblPrenom = header("lblPrenom", name, 360, 240);
     lblClasse = header("lblClasse", name, 1680, 0)->opaque(0xFFFFFF)->setCaption(QStringLiteral("3ème "));
     lblScoreCaption = header("lblScoreCaption", score, 3240, 0)->setCaption("score :");
     lblScore = header("lblScore", score, 4200, 0)->setCaption("0 %");
@@ -105,13 +110,14 @@ void frmBilan::build() {
 
 void frmBilan::Form_Load() {
     const Module1& r = nav_.record;
-    lblNom->setCaption(r.Nom);
-    lblPrenom->setCaption(r.Prenom);
-    lblClasse->setCaption(QStringLiteral("3ème ") + r.Classe);
+    lblNom->setCaption(readableName(r.Nom));
+    lblPrenom->setCaption(readableName(r.Prenom));
+    lblClasse->setCaption(QStringLiteral("3ème ") + readableName(r.Classe));
     int t = 0;
     for (int k = 1; k <= 20; ++k) t += r.Resultat[k];
     lblScore->setCaption(QStringLiteral("%1 %").arg(5 * t));
     lblNote->setCaption(QStringLiteral("%1/20").arg(t));
+    layOutIdentity();
     for (const ExerciseEntry& e : exerciseList()) {
         const int k = e.number;
         if (r.Resultat[k] == 0) {
@@ -124,6 +130,26 @@ void frmBilan::Form_Load() {
     }
 }
 
+void frmBilan::layOutIdentity() {
+    // Names that fit the places they were given stay there. A longer one pushes the rest of the first row
+    // to the right, as far as the table's right edge allows; past that it is drawn smaller, and what the
+    // smallest size cannot hold ends in an ellipsis. The first name ends before the advice heading.
+    const int gap = 120, edge = 11640, left = lblNom->Left();
+    const int classLeft = lblClasse->Left(), scoreLeft = lblScoreCaption->Left();
+    const int row = lblNote->Left() + lblNote->Width() - scoreLeft; // "score :" to the mark
+    const int classRoom = std::min(lblClasse->Width(), scoreLeft - gap - classLeft);
+    const int namesRoom = edge - row - gap - classRoom - gap - left;
+    const int heading = std::min(Label11->Left(), int(Label11->x() * twipsPerPixel() / scale()));
+    lblNom->fitWidth(namesRoom);
+    lblPrenom->fitWidth(std::min(namesRoom, heading - gap - left));
+    // The first name reaches up into the first row: nothing of that row may stand above it either.
+    lblClasse->SetLeft(std::max(classLeft, left + std::max(lblNom->Width(), lblPrenom->Width()) + gap));
+    lblClasse->fitWidth(edge - row - gap - lblClasse->Left());
+    const int shift = std::max(0, lblClasse->Left() + lblClasse->Width() + gap - scoreLeft);
+    for (Label* l : {lblScoreCaption.data(), lblScore.data(), Label22.data(), lblNote.data()})
+        l->SetLeft(l->Left() + shift);
+}
+
 void frmBilan::cmdPrint_Click() {
     cmdQuitter->SetVisible(false);
     cmdPrint->SetVisible(false);
@@ -134,31 +160,50 @@ void frmBilan::cmdPrint_Click() {
 }
 
 void frmBilan::offerPdf(const Page& page) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Impression"),
-                    QStringLiteral("Le bilan n'a pas pu être imprimé : aucune imprimante n'est disponible ou "
-                                   "l'impression a échoué.\n\nVeux-tu enregistrer le bilan dans un fichier PDF ?"),
-                    QMessageBox::NoButton, window());
-    QPushButton* save = box.addButton(QStringLiteral("Enregistrer en PDF"), QMessageBox::AcceptRole);
-    box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
-    box.setObjectName(QStringLiteral("msgImpression"));
-    box.exec();
-    if (box.clickedButton() != save || !loaded()) return;
+    // Each dialog may go with its window, or be destroyed by another program: it is held in a QPointer,
+    // and a dialog gone without an answer is a Cancel (see runModal).
+    QPointer<QMessageBox> box = new QMessageBox(
+        QMessageBox::Warning, QStringLiteral("Impression"),
+        QStringLiteral("Le bilan n'a pas pu être imprimé : aucune imprimante n'est disponible ou "
+                       "l'impression a échoué.\n\nVeux-tu enregistrer le bilan dans un fichier PDF ?"),
+        QMessageBox::NoButton, window());
+    QPushButton* save = box->addButton(QStringLiteral("Enregistrer en PDF"), QMessageBox::AcceptRole);
+    box->addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box->setObjectName(QStringLiteral("msgImpression"));
+    runModal(box);
+    const bool wanted = box && box->clickedButton() == save;
+    delete box;
+    if (!wanted || !loaded() || endRequested()) return;
 
-    const QString proposed = QDir::home().filePath(
-        safeFileName(QStringLiteral("Bilan %1 %2").arg(nav_.record.Nom, nav_.record.Prenom)));
-    const QString path = choosePdfFile ? choosePdfFile(window(), proposed)
-                                       : QFileDialog::getSaveFileName(window(), QStringLiteral("Enregistrer le bilan"),
-                                                                      proposed, QStringLiteral("Fichier PDF (*.pdf)"));
-    if (path.isEmpty() || !loaded()) return;
-    QString reason;
-    if (!savePdf(page, path, &reason)) {
-        QMessageBox failed(QMessageBox::Warning, QStringLiteral("Impression"),
-                           QStringLiteral("Le fichier n'a pas pu être enregistré :\n%1\n\nRaison : %2.")
-                               .arg(QDir::toNativeSeparators(path), reason),
-                           QMessageBox::Ok, window());
-        failed.setObjectName(QStringLiteral("msgEnregistrement"));
-        failed.exec();
+    const QString proposed =
+        safeFileName(QStringLiteral("Bilan %1 %2").arg(nav_.record.Nom, nav_.record.Prenom));
+    QString path;
+    if (choosePdfFile) {
+        path = choosePdfFile(window(), QDir::home().filePath(proposed));
+    } else {
+        // Qt's own dialog, in French, on every desktop: a desktop's own one is a window the program does
+        // not own, whose destruction from outside it would never hear of.
+        QPointer<QFileDialog> dialog =
+            new QFileDialog(window(), QStringLiteral("Enregistrer le bilan"), QDir::homePath(),
+                            QStringLiteral("Fichier PDF (*.pdf)"));
+        dialog->setObjectName(QStringLiteral("dlgEnregistrer"));
+        dialog->setOption(QFileDialog::DontUseNativeDialog);
+        dialog->setAcceptMode(QFileDialog::AcceptSave);
+        dialog->selectFile(proposed);
+        if (runModal(dialog) == QDialog::Accepted && dialog) path = dialog->selectedFiles().value(0);
+        delete dialog;
     }
+    if (path.isEmpty() || !loaded() || endRequested()) return;
+    QString reason;
+    if (savePdf(page, path, &reason) || !loaded() || endRequested()) return;
+    QPointer<QMessageBox> failed =
+        new QMessageBox(QMessageBox::Warning, QStringLiteral("Impression"),
+                        QStringLiteral("Le fichier n'a pas pu être enregistré :\n%1\n\nRaison : %2.")
+                            .arg(QDir::toNativeSeparators(path), reason),
+                        QMessageBox::Ok, window());
+    failed->setObjectName(QStringLiteral("msgEnregistrement"));
+    runModal(failed);
+    delete failed;
 }
 
 void frmBilan::cmdQuitter_Click() { End(); }

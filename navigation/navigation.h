@@ -125,6 +125,7 @@ protected:
     void closedByUser() override { cmdQuitter_Click(); }
 
 private:
+    void layOutIdentity();
     void offerPdf(const forms::Page& page);
     Navigation& nav_;
 };

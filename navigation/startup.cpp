@@ -8,9 +8,9 @@ using namespace forms;
 namespace {
 const BgrColor kGrey = 0xE7E9EF;
 const BgrColor kNavy = 0x800000;
-const QString kNotice = QStringLiteral(
-    "Ce logiciel est optimisé pour un affichage en 1024 x 768. En dessous, l'affichage ne sera pas complet et "
-    "gênera la lecture des exercices.");
+const QString kNotice = QStringLiteral("Ce logiciel est optimisé pour un affichage en 1024 x 768. En "
+                                       "dessous, l'affichage ne sera pas complet et "
+                                       "gênera la lecture des exercices.");
 const QString kSplashPicture = QStringLiteral(":/assets/common/splash_chromosome.svg");
 const QRect kSplashPictureAt(0, 960, 7485, 6375);
 } // namespace
@@ -133,9 +133,11 @@ void frmId::build() {
                   ->setCaption("Tu dois t'identifier avant de continuer ! ")
                   ->at(120, 2760, 2595, 600)
                   ->hidden();
-    txtNom = make<TextBox>("txtNom")->font(typed)->at(1320, 1200, 1815, 375);
-    txtPrenom = make<TextBox>("txtPrenom")->font(typed)->at(1320, 1680, 1815, 375);
-    txtClasse = make<TextBox>("txtClasse")->font(typed)->at(1320, 2160, 375, 375);
+    // A name is one line, as a keyboard types it: a paste cannot bring line breaks, escapes or text
+    // turned around into the record, the summary or the name of its file.
+    txtNom = make<TextBox>("txtNom")->font(typed)->plainLine()->at(1320, 1200, 1815, 375);
+    txtPrenom = make<TextBox>("txtPrenom")->font(typed)->plainLine()->at(1320, 1680, 1815, 375);
+    txtClasse = make<TextBox>("txtClasse")->font(typed)->plainLine()->at(1320, 2160, 375, 375);
     Command1 = make<CommandButton>("Command1")
                    ->setCaption("&Suite")
                    ->font({"MS Sans Serif", 8.25, Weight::Bold})

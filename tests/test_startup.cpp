@@ -1,6 +1,8 @@
 // From the splash screen to the home screen, and the home screen itself.
 #include "tests/driver.h"
 
+#include <QClipboard>
+
 using namespace forms;
 
 class TestStartup : public QObject {
@@ -12,6 +14,8 @@ private slots:
     void enterPressesNothing();
     void identification_data();
     void identification();
+    void pastedIntoTheNames_data();
+    void pastedIntoTheNames();
     void closingAStartupWindowEndsTheRun_data();
     void closingAStartupWindowEndsTheRun();
     void onlyTheSplashIsBuiltAtStart();
@@ -127,6 +131,44 @@ void TestStartup::identification() {
         QCOMPARE(drv::focused(id), drv::control(id, "txtNom")->widget());
         QVERIFY(run.record().Prenom.isEmpty() && run.record().Classe.isEmpty());
     }
+}
+
+void TestStartup::pastedIntoTheNames_data() {
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("line breaks and a tab") << "pont\r\nMa\trie"
+                                           << "pontMarie";
+    QTest::newRow("escape sequence and backspace") << "\x1b[31mpont\b\x7f"
+                                                   << "[31mpont";
+    QTest::newRow("C1 controls") << QStringLiteral("po\u0085nt\u009b") << "pont";
+    QTest::newRow("line and paragraph separators") << QStringLiteral("po\u2028n\u2029t") << "pont";
+    QTest::newRow("right-to-left override") << QStringLiteral("\u202Etnop") << "tnop";
+    QTest::newRow("embeddings and isolates")
+        << QStringLiteral("\u202Bp\u202Ao\u2067n\u2069t\u202C") << "pont";
+    const QString kept = QStringLiteral("e\u0301 🧬 \U0001F469\u200D\U0001F52C محمد\u200F");
+    QTest::newRow("accents, marks, emoji, joiners, right to left") << kept << kept;
+}
+
+void TestStartup::pastedIntoTheNames() {
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    drv::Run run;
+    run.app().start();
+    drv::click(run.nav().presentation, "Image1");
+    drv::click(run.nav().info1, "cmdOK");
+    Form& id = run.nav().id;
+    for (const char* field : {"txtNom", "txtPrenom", "txtClasse"}) {
+        drv::type(id, field, "Du");
+        QApplication::clipboard()->setText(pasted);
+        QTest::keyClick(drv::control(id, field)->widget(), Qt::Key_V, Qt::ControlModifier);
+        drv::type(id, field, "!"); // typed where the paste ended
+        QCOMPARE(drv::text(id, field), "Du" + kept + "!");
+    }
+    drv::click(id, "Command1");
+    // The record holds what the fields showed.
+    QCOMPARE(run.record().Nom, "Du" + kept + "!");
+    QCOMPARE(run.record().Prenom, "Du" + kept + "!");
+    QCOMPARE(run.record().Classe, "Du" + kept + "!");
 }
 
 void TestStartup::closingAStartupWindowEndsTheRun_data() {

@@ -2,11 +2,17 @@
 #include "tests/driver.h"
 #include "tests/pdf_page.h"
 
+#include "framework/safe_file.h"
+
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <atomic>
 #include <csignal>
 #include <sys/resource.h>
+#include <thread>
+#include <unistd.h>
 
 using namespace forms;
 
@@ -65,6 +71,43 @@ QByteArray readFile(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The labels of the summary's header, in the order they stand.
+const char* const kHeader[] = {"lblNom",   "lblPrenom", "lblClasse", "lblScoreCaption",
+                               "lblScore", "Label22",   "lblNote",   "Label11"};
+
+QRect onCanvas(const Form& f, const QString& name) {
+    QWidget* w = drv::control(f, name)->widget();
+    return QRect(w->mapTo(f.canvas(), QPoint(0, 0)), w->size());
+}
+
+bool ink(QRgb c) {
+    return qAlpha(c) > 128 && qGray(c) < 160;
+}
+
+// Every header label stands apart from the others (the two names overlap as designed, each drawing only its
+// letters), within the window, and every letter it draws shows in the window as drawn, none cut at its edge.
+void checkHeaderWhole(const Form& s) {
+    const QImage window = s.canvas()->grab().toImage();
+    for (int i = 0; i < 8; ++i) {
+        const char* a = kHeader[i];
+        const QRect at = onCanvas(s, a);
+        QVERIFY2(s.canvas()->rect().contains(at), a);
+        for (int j = i + 1; j < 8; ++j)
+            if (i != 0 || j != 1) // the two names, one above the other
+                QVERIFY2(!at.intersects(onCanvas(s, kHeader[j])),
+                         qPrintable(QStringLiteral("%1 over %2").arg(a, kHeader[j])));
+        const QImage own = drv::control(s, a)->widget()->grab().toImage();
+        for (int y = 0; y < own.height(); ++y) {
+            QVERIFY2(!ink(own.pixel(own.width() - 1, y)),
+                     qPrintable(QStringLiteral("%1 cut at its end").arg(a)));
+            for (int x = 0; x < own.width(); ++x)
+                if (ink(own.pixel(x, y)))
+                    QVERIFY2(qGray(window.pixel(at.topLeft() + QPoint(x, y))) <= qGray(own.pixel(x, y)) + 40,
+                             qPrintable(QStringLiteral("%1 covered at %2, %3").arg(a).arg(x).arg(y)));
+        }
+    }
+}
+
 } // namespace
 
 class TestSummary : public QObject {
@@ -74,6 +117,8 @@ private slots:
     void scores();
     void identity_data();
     void identity();
+    void identityWhole_data();
+    void identityWhole();
     void initTestCase();
     void layoutAndFocus();
     void printedPage_data();
@@ -84,6 +129,10 @@ private slots:
     void proposedFileName();
     void failedSaveSaysWhyAndKeepsTheOldFile_data();
     void failedSaveSaysWhyAndKeepsTheOldFile();
+    void dialogDestroyedFromOutside_data();
+    void dialogDestroyedFromOutside();
+    void signalWhileADialogIsOpen();
+    void signalDuringASave();
     void quitting_data();
     void quitting();
     void wholeRun();
@@ -161,6 +210,107 @@ void TestSummary::identity() {
     QCOMPARE(drv::text(s, "lblNom"), QStringLiteral("Dupont"));
     QCOMPARE(drv::text(s, "lblPrenom"), prenom);
     QCOMPARE(drv::text(s, "lblClasse"), shown);
+}
+
+void TestSummary::identityWhole_data() {
+    QTest::addColumn<QString>("nom");
+    QTest::addColumn<QString>("prenom");
+    QTest::addColumn<QString>("classe");
+    QTest::addColumn<QString>("shown"); // the surname as the summary shows it, if not as typed
+    const QString sixty =
+        QStringLiteral("Rakotondrabe Andrianarivo Razafindrakoto Ramanantsoa Rabearivelo").left(60);
+    const QString sixtyFirst =
+        QStringLiteral("Marie-Charlotte Éléonore Anne-Sophie Bénédicte Gwendoline Zoé").left(60);
+    QTest::newRow("short") << "Dupont"
+                           << "Marie"
+                           << "B"
+                           << "";
+    QTest::newRow("hyphenated") << "Martin-Dubois"
+                                << "Marie"
+                                << "B"
+                                << "";
+    QTest::newRow("25 characters") << "Rakotondrabe Andrianarivo"
+                                   << "Hery"
+                                   << "A"
+                                   << "";
+    QTest::newRow("first name of 25") << "Dupont"
+                                      << "Rakotondrabe Andrianarivo"
+                                      << "A"
+                                      << "";
+    QTest::newRow("60 characters each") << sixty << sixtyFirst << "B"
+                                        << "";
+    QTest::newRow("accents") << QStringLiteral("Lefèvre-Bélanger") << QStringLiteral("Éloïse") << "C"
+                             << "";
+    QTest::newRow("emoji") << QStringLiteral("Dupont 🧬🧬") << QStringLiteral("Marie 🌸") << "B"
+                           << "";
+    QTest::newRow("combining marks") << QStringLiteral("Nguye\u0302\u0303n")
+                                     << "Z" + QString(500, QChar(0x0301)) << "B"
+                                     << "";
+    QTest::newRow("right to left") << QStringLiteral("الحسيني") << QStringLiteral("فاطمة") << "B"
+                                   << "";
+    QTest::newRow("pasted control characters")
+        << QStringLiteral("Du\npont\t\x1b[0m") << QStringLiteral("Ma\u202Erie\b\u0085") << "B\r\n"
+        << QStringLiteral("Dupont[0m");
+    QTest::newRow("100 000 characters") << QStringLiteral("Dupont-").repeated(14286) << "Marie"
+                                        << "B"
+                                        << "";
+    QTest::newRow("100 000 characters each")
+        << QString(100000, QLatin1Char('m')) << QString(100000, QLatin1Char('w'))
+        << QString(100000, QLatin1Char('B')) << "";
+}
+
+void TestSummary::identityWhole() {
+    QFETCH(QString, nom);
+    QFETCH(QString, prenom);
+    QFETCH(QString, classe);
+    QFETCH(QString, shown);
+    drv::Run run;
+    run.toHome(nom, prenom, classe);
+    drv::click(run.nav().accueil, "cmdQuitter");
+    frmBilan& s = run.nav().bilan;
+    drv::snapIfAsked(s, QStringLiteral("frmBilan_%1").arg(QTest::currentDataTag()).replace(' ', '_'));
+    if (shown.isEmpty()) shown = nom;
+    if (nom.size() <= 60) {
+        // Whole, not shortened.
+        QCOMPARE(s.lblNom->shownText(), shown);
+        QVERIFY(!s.lblPrenom->shownText().endsWith(QChar(0x2026)) || prenom.startsWith('Z'));
+        QCOMPARE(s.lblClasse->shownText(), QStringLiteral("3ème ") + classe.trimmed());
+    } else {
+        // Past what any class has, the start of the name and an ellipsis.
+        const QString start = s.lblNom->shownText();
+        QVERIFY(start.endsWith(QChar(0x2026)));
+        QVERIFY(start.size() > 20 && nom.startsWith(start.chopped(1)));
+    }
+    checkHeaderWhole(s);
+
+    // On paper, the name's words stand apart from every other word of the header.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("bilan.pdf");
+    s.choosePdfFile = [&](QWidget*, const QString&) { return pdf; };
+    MessageBoxes boxes("Enregistrer en PDF");
+    drv::click(s, "cmdPrint");
+    const pdf::Text t = pdf::words(pdf);
+    QCOMPARE(t.pages, 1);
+    double headerBottom = t.page.height(); // where the table's first row starts
+    for (const pdf::Word& w : t.words)
+        if (w.text == QLatin1String("Exercice")) headerBottom = std::min(headerBottom, w.box.top());
+    QList<pdf::Word> header;
+    for (const pdf::Word& w : t.words)
+        if (w.box.bottom() < headerBottom) header << w;
+    QStringList texts;
+    for (const pdf::Word& w : header)
+        texts << w.text;
+    for (const char* word : {"3ème", "score", "Note", "Notions"})
+        QVERIFY2(texts.contains(QString::fromUtf8(word)), qPrintable(texts.join(QLatin1Char('|')).left(400)));
+    QStringList others; // the words of the class, the score, the mark and the advice heading
+    for (const char* label : {"lblClasse", "lblScoreCaption", "lblScore", "Label22", "lblNote", "Label11"})
+        others << drv::get<Label>(s, label)->shownText().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int i = 0; i < header.size(); ++i)
+        for (int j = i + 1; j < header.size(); ++j)
+            if (others.contains(header[i].text) || others.contains(header[j].text))
+                QVERIFY2(!header[i].box.adjusted(0.3, 0.3, -0.3, -0.3).intersects(header[j].box),
+                         qPrintable(QStringLiteral("« %1 » over « %2 »")
+                                        .arg(header[i].text.left(40), header[j].text.left(40))));
 }
 
 void TestSummary::layoutAndFocus() {
@@ -256,8 +406,18 @@ void TestSummary::proposedFileName_data() {
     // Sixty emoji make 240 bytes: the name is cut before the first that does not fit, never inside one.
     QTest::newRow("sixty emoji") << "a" + dna.repeated(60) << "" << "Bilan a" + dna.repeated(48) + ".pdf";
     const QString accented = QStringLiteral("e\u0301");
-    QTest::newRow("accents as two code points")
-        << "b" + accented.repeated(80) << "" << "Bilan b" + accented.repeated(64) + ".pdf";
+    QTest::newRow("accents as two code points") << "b" + accented.repeated(80) << ""
+                                                << "Bilan b" + accented.repeated(64) + ".pdf";
+    // A pile of marks on one letter keeps a few, and the names.
+    QTest::newRow("500 combining marks") << "Z" + QString(500, QChar(0x0301)) << "Marie"
+                                         << "Bilan Z" + QString(4, QChar(0x0301)) + " Marie.pdf";
+    QTest::newRow("direction override and marks")
+        << QStringLiteral("\u202EDupont\u200F") << QStringLiteral("\u2067Marie\u2069\u202C")
+        << "Bilan Dupont Marie.pdf";
+    QTest::newRow("control characters")
+        << "Du\npont\x1b" << QStringLiteral("Ma\trie\u0085") << "Bilan Dupont Marie.pdf";
+    QTest::newRow("right to left") << QStringLiteral("الحسيني") << QStringLiteral("فاطمة")
+                                   << QStringLiteral("Bilan الحسيني فاطمة.pdf");
 }
 
 void TestSummary::proposedFileName() {
@@ -265,7 +425,10 @@ void TestSummary::proposedFileName() {
     QFETCH(QString, prenom);
     QFETCH(QString, expected);
     drv::Run run;
-    run.toHome(nom, prenom);
+    run.toHome();
+    // As the record may hold them, whatever the identification let through.
+    run.record().Nom = nom;
+    run.record().Prenom = prenom;
     drv::click(run.nav().accueil, "cmdQuitter");
     frmBilan& s = run.nav().bilan;
     s.printer = [](const Page&) { return false; };
@@ -320,12 +483,124 @@ void TestSummary::failedSaveSaysWhyAndKeepsTheOldFile() {
     QVERIFY(s.loaded() && drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
 }
 
+void TestSummary::dialogDestroyedFromOutside_data() {
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<bool>("nativeOnly"); // only the window system's window goes; Qt's dialog stays
+    for (bool native : {false, true})
+        for (const char* dialog : {"msgImpression", "dlgEnregistrer", "msgEnregistrement"})
+            QTest::addRow("%s, %s", dialog, native ? "native window" : "widget")
+                << QString::fromLatin1(dialog) << native;
+}
+
+void TestSummary::dialogDestroyedFromOutside() {
+    QFETCH(QString, dialog);
+    QFETCH(bool, nativeOnly);
+    drv::Run run;
+    openSummary(run, {});
+    frmBilan& s = run.nav().bilan;
+    s.printer = [](const Page&) { return false; };
+    if (dialog == "msgEnregistrement")
+        s.choosePdfFile = [](QWidget*, const QString&) { return QStringLiteral("/dev/full"); };
+    int destroyed = 0;
+    QTimer outside;
+    QObject::connect(&outside, &QTimer::timeout, [&] {
+        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!d || d->property("seen").toBool()) return;
+        d->setProperty("seen", true);
+        if (d->objectName() != dialog) {
+            // The dialogs before the one under test are answered as a pupil would.
+            for (QAbstractButton* b : qobject_cast<QMessageBox*>(d)->buttons())
+                if (b->text() == QLatin1String("Enregistrer en PDF")) b->click();
+            return;
+        }
+        ++destroyed;
+        if (nativeOnly)
+            d->windowHandle()->destroy();
+        else
+            delete d;
+    });
+    outside.start(10);
+    // A dialog left waiting would hold the summary for good: after a while, the test gives up on it.
+    bool stuck = false;
+    QTimer::singleShot(5000, [&stuck] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) stuck = true, d->reject();
+    });
+    drv::click(s, "cmdPrint");
+    outside.stop();
+    QVERIFY(!stuck);
+    QCOMPARE(destroyed, 1);
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(s.loaded() && drv::visible(s, "cmdPrint") && drv::visible(s, "cmdQuitter"));
+    // The summary answers the keyboard again, as the window system brings it.
+    QTRY_COMPARE(QApplication::activeWindow(), s.window());
+    QTest::keyClick(s.window()->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+    drv::settle();
+    QVERIFY(run.ended());
+}
+
+void TestSummary::signalWhileADialogIsOpen() {
+    drv::Run run;
+    openSummary(run, {});
+    frmBilan& s = run.nav().bilan;
+    s.printer = [](const Page&) { return false; };
+    bool saved = false;
+    s.choosePdfFile = [&saved](QWidget*, const QString&) {
+        saved = true;
+        return QString();
+    };
+    endOnSignals();
+    QTimer outside;
+    QObject::connect(&outside, &QTimer::timeout, [&] {
+        if (QApplication::activeModalWidget() && !endRequested()) ::kill(::getpid(), SIGTERM);
+    });
+    outside.start(10);
+    drv::click(s, "cmdPrint");
+    QTRY_VERIFY(run.ended());
+    // Ended as Quitter ends it: the message gone, nothing more asked, every screen closed.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!saved);
+    QCOMPARE(forms::loadedCount(), 0);
+}
+
+void TestSummary::signalDuringASave() {
+    drv::Run run;
+    openSummary(run, {});
+    endOnSignals();
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Bilan Dupont Marie.pdf");
+    writeFile(path, "ancien bilan");
+    // Long enough to write that the signal comes while it is being written.
+    const QByteArray bytes(128 << 20, '%');
+    std::atomic<bool> sent{false};
+    std::thread sender([&] {
+        for (int i = 0; i < 10000 && !sent; ++i) {
+            const QStringList hidden = QDir(dir.path()).entryList({".*"}, QDir::Files | QDir::Hidden);
+            if (!hidden.isEmpty())
+                sent = ::kill(::getpid(), SIGTERM) == 0;
+            else
+                std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    const QString reason = writeWholeFile(path, bytes);
+    sender.join();
+    QVERIFY(sent);
+    QTRY_VERIFY(run.ended());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"Bilan Dupont Marie.pdf"});
+    // Given up, the earlier file is whole; finished just before, the new one is.
+    const QByteArray kept = readFile(path);
+    QVERIFY(kept == "ancien bilan" || kept == bytes);
+    QCOMPARE(reason.isEmpty(), kept == bytes);
+}
+
 void TestSummary::quitting_data() {
     QTest::addColumn<int>("how");
     QTest::newRow("button") << 0;
     QTest::newRow("Alt+Q") << 1;
     QTest::newRow("space on the focused button") << 2;
     QTest::newRow("close box") << 3;
+    QTest::newRow("SIGTERM") << 4;
+    QTest::newRow("SIGHUP, as when the terminal goes") << 5;
 }
 
 void TestSummary::quitting() {
@@ -336,15 +611,21 @@ void TestSummary::quitting() {
     drv::settle();
     frmBilan& s = run.nav().bilan;
     run.nav().auteur.Show(); // another window still open closes too
+    // What must be done before the end is told once, while the screens are still there.
+    QList<int> toldWithLoaded;
+    QObject guard;
+    QObject::connect(&runEnding(), &RunEnding::ending, &guard, [&] { toldWithLoaded << forms::loadedCount(); });
+    endOnSignals();
     switch (how) {
     case 0: drv::click(s, "cmdQuitter"); break;
     case 1: drv::alt(s, 'Q'); break;
     case 2: drv::key(s, Qt::Key_Space); break;
-    default: s.window()->close(); break;
+    case 3: s.window()->close(); break;
+    default: ::kill(::getpid(), how == 4 ? SIGTERM : SIGHUP); break;
     }
-    drv::settle();
-    QVERIFY(run.ended());
+    QTRY_VERIFY(run.ended());
     QCOMPARE(forms::loadedCount(), 0);
+    QCOMPARE(toldWithLoaded, QList<int>{2});
 }
 
 void TestSummary::wholeRun() {
