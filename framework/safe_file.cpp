@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,6 +37,73 @@ QString writeDirectly(const QByteArray& target, const QByteArray& bytes) {
     return error ? reasonFor(error) : QString();
 }
 
+// Puts the written file in its place, never over a file already there. Not every file system knows how
+// (network shares often do not): then a second name for the file, then a plain check.
+int placeWithoutReplacing(const QByteArray& temp, const QByteArray& target) {
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+    if (::link(temp.constData(), target.constData()) == 0) {
+        ::unlink(temp.constData());
+        return 0;
+    }
+    if (errno == EEXIST) return EEXIST;
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0) return EEXIST;
+    return ::rename(temp.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
+QString write(const QString& path, const QByteArray& bytes, bool replace, bool* taken) {
+    // Through a link, the file it points at is replaced and the link kept.
+    QFileInfo info(path);
+    const QString target =
+        info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QByteArray native = QFile::encodeName(target);
+    struct stat st {};
+    const bool exists = ::stat(native.constData(), &st) == 0;
+    if (!replace && (exists || info.isSymLink())) {
+        *taken = true;
+        return QString();
+    }
+    if (exists && S_ISDIR(st.st_mode)) return reasonFor(EISDIR);
+    if (exists && !S_ISREG(st.st_mode)) return writeDirectly(native, bytes);
+
+    const QFileInfo t(target);
+    QByteArray temp =
+        QFile::encodeName(t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".XXXXXX"));
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return reasonFor(errno);
+    int error = 0;
+    if (!writeAll(fd, bytes)) error = errno;
+    // The replaced file keeps its permissions; a new one gets those any new file of the user gets.
+    if (!error) {
+        mode_t mode = st.st_mode & 07777;
+        if (!exists) {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            mode = 0666 & ~mask;
+        }
+        if (::fchmod(fd, mode) != 0) error = errno;
+    }
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error) {
+        if (replace)
+            error = ::rename(temp.constData(), native.constData()) == 0 ? 0 : errno;
+        else
+            error = placeWithoutReplacing(temp, native);
+    }
+    if (error) {
+        ::unlink(temp.constData());
+        if (error == EEXIST && !replace) {
+            *taken = true;
+            return QString();
+        }
+        return reasonFor(error);
+    }
+    return QString();
+}
+
 } // namespace
 
 QString reasonFor(int error) {
@@ -65,41 +133,12 @@ QString reasonFor(int error) {
 }
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
-    // Through a link, the file it points at is replaced and the link kept.
-    QFileInfo info(path);
-    const QString target =
-        info.isSymLink() && info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
-    const QByteArray native = QFile::encodeName(target);
-    struct stat st {};
-    const bool exists = ::stat(native.constData(), &st) == 0;
-    if (exists && S_ISDIR(st.st_mode)) return reasonFor(EISDIR);
-    if (exists && !S_ISREG(st.st_mode)) return writeDirectly(native, bytes);
+    return write(path, bytes, true, nullptr);
+}
 
-    const QFileInfo t(target);
-    QByteArray temp =
-        QFile::encodeName(t.absolutePath() + QStringLiteral("/.") + t.fileName() + QStringLiteral(".XXXXXX"));
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return reasonFor(errno);
-    int error = 0;
-    if (!writeAll(fd, bytes)) error = errno;
-    // The replaced file keeps its permissions; a new one gets those any new file of the user gets.
-    if (!error) {
-        mode_t mode = st.st_mode & 07777;
-        if (!exists) {
-            const mode_t mask = ::umask(0);
-            ::umask(mask);
-            mode = 0666 & ~mask;
-        }
-        if (::fchmod(fd, mode) != 0) error = errno;
-    }
-    if (!error && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
-    if (!error && ::rename(temp.constData(), native.constData()) != 0) error = errno;
-    if (error) {
-        ::unlink(temp.constData());
-        return reasonFor(error);
-    }
-    return QString();
+QString writeNewFile(const QString& path, const QByteArray& bytes, bool* taken) {
+    *taken = false;
+    return write(path, bytes, false, taken);
 }
 
 } // namespace forms

@@ -10,6 +10,10 @@ namespace forms {
 // is then as it was. A target that is not a regular file (a device) is written directly.
 QString writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// The same, for a file that must not take another's place: when the name is already taken (also by a file
+// that appears while this one is written), nothing is written, taken is set and an empty string returned.
+QString writeNewFile(const QString& path, const QByteArray& bytes, bool* taken);
+
 // The reason for a failed system call, in words a pupil or a teacher understands.
 QString reasonFor(int error);
 
