@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
+#include <QSessionManager>
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
@@ -21,6 +22,18 @@ App::App() : nav([this](int n) { exercise(n).Show(); }) {
     nav.closeExercises = [this] {
         for (int n = 1; n <= 20; ++n) exercise(n).Close();
     };
+    // A run that ends before its summary (the desktop session logging out, the program told to quit)
+    // still leaves the pupil's results for the teacher, as they stand.
+    auto deposit = [this] {
+        const QString why = nav.bilan.deposit();
+        if (!why.isEmpty())
+            qWarning("Morvelle 3 : les résultats n'ont pas pu être déposés dans le dossier de la classe : %s",
+                     qPrintable(why));
+    };
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, &guard_, deposit);
+    QObject::connect(
+        qApp, &QGuiApplication::commitDataRequest, &guard_, [deposit](QSessionManager&) { deposit(); },
+        Qt::DirectConnection);
 }
 
 void App::prepareExercises() {

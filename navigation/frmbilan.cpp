@@ -1,4 +1,5 @@
 // The results summary: the pupil, the score, one row per exercise and the notions to revise.
+#include "navigation/class_folder.h"
 #include "navigation/exercise_list.h"
 #include "navigation/navigation.h"
 
@@ -7,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTextBoundaryFinder>
+#include <QTimer>
 
 using namespace forms;
 
@@ -17,8 +19,9 @@ const int kHeadingNames[21] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 18, 17, 16, 15,
 // Most disks take 255 bytes in a name: the stem keeps well within that, cut between whole characters
 // (an emoji or a letter with its accent is never split).
 const int kMaxStemBytes = 200;
+} // namespace
 
-QString safeFileName(QString name) {
+QString safeFileName(QString name, const QString& suffix) {
     for (QChar& c : name)
         if (c.category() == QChar::Other_Control || QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
     name = name.simplified();
@@ -31,9 +34,8 @@ QString safeFileName(QString name) {
         }
         name = name.left(cut).trimmed();
     }
-    return name + QStringLiteral(".pdf");
+    return name + suffix;
 }
-} // namespace
 
 WindowDesign frmBilan::design() const {
     return {QStringLiteral("Morvelle3 - Bilan"), WindowStyle::Sizable, 12870, 10725, 0xFFFFFF};
@@ -104,6 +106,52 @@ void frmBilan::build() {
 }
 
 void frmBilan::Form_Load() {
+    fill();
+    const QString why = deposit();
+    if (why.isEmpty()) return;
+    // Said once the summary stands on screen; the pupil goes on with it as before.
+    QTimer::singleShot(0, window(), [this, why] {
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QStringLiteral("Dossier de la classe"),
+            QStringLiteral("Le bilan n'a pas pu être déposé dans le dossier de la classe :\n%1"
+                           "\n\nRaison : %2.\n\nTu peux toujours imprimer ton bilan.")
+                .arg(QDir::toNativeSeparators(configuredClassFolder()), why),
+            QMessageBox::Ok, window());
+        box->setObjectName(QStringLiteral("msgDossier"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    });
+}
+
+QString frmBilan::deposit() {
+    const Module1& r = nav_.record;
+    // Only for a pupil who said who they are, and again only when the results changed since (a logout
+    // the desktop called off, and the pupil went on).
+    if (r.Nom.isEmpty() || (!depositedAs_.isEmpty() && deposited_ == r)) return QString();
+    const QString folder = configuredClassFolder();
+    if (folder.isEmpty()) return QString();
+    Page shown;
+    offstage([this, &shown] {
+        if (!loaded()) fill();
+        shown = page();
+    });
+    if (depositedAs_.isEmpty()) depositedAt_ = now();
+    const QString why = depositRun(folder, resultsOf(r, depositedAt_), shown, &depositedAs_);
+    if (why.isEmpty()) deposited_ = r;
+    return why;
+}
+
+Page frmBilan::page() {
+    cmdQuitter->SetVisible(false);
+    cmdPrint->SetVisible(false);
+    const Page shown = captureClientArea(*this);
+    cmdQuitter->SetVisible(true);
+    cmdPrint->SetVisible(true);
+    return shown;
+}
+
+void frmBilan::fill() {
     const Module1& r = nav_.record;
     lblNom->setCaption(r.Nom);
     lblPrenom->setCaption(r.Prenom);
@@ -125,12 +173,8 @@ void frmBilan::Form_Load() {
 }
 
 void frmBilan::cmdPrint_Click() {
-    cmdQuitter->SetVisible(false);
-    cmdPrint->SetVisible(false);
-    const Page page = captureClientArea(*this);
-    cmdQuitter->SetVisible(true);
-    cmdPrint->SetVisible(true);
-    if (!printer || !printer(page)) offerPdf(page);
+    const Page shown = page();
+    if (!printer || !printer(shown)) offerPdf(shown);
 }
 
 void frmBilan::offerPdf(const Page& page) {
