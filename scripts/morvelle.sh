@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev qt6-translations-l10n fonts-liberation2 poppler-utils)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 libfontconfig-dev qt6-translations-l10n fonts-liberation2 poppler-utils python3)
 
 install_missing() { # extra packages...
     local missing=()
