@@ -66,7 +66,7 @@ int runClassSheet(int argc, char** argv) {
     }
     auto fail = [open](const QString& text) {
         say(stderr, QStringLiteral("morvelle3 : ") + text);
-        if (open) QMessageBox::warning(nullptr, kClassSheetName, text);
+        if (open) QMessageBox::warning(nullptr, kClassSheetName, text.left(1).toUpper() + text.mid(1));
         return 1;
     };
 

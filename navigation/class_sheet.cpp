@@ -26,7 +26,7 @@ int succeededBy(const ClassSheet& sheet, int k) {
 }
 
 QString pupilsText(int n) {
-    return n == 1 ? QStringLiteral("1 élève") : QStringLiteral("%1 élèves").arg(n);
+    return n <= 1 ? QStringLiteral("%1 élève").arg(n) : QStringLiteral("%1 élèves").arg(n);
 }
 
 QString unreadableText(int n) {
