@@ -16,6 +16,8 @@ const QString kClassSheetName = QStringLiteral("Bilan de la classe");
 
 namespace {
 
+constexpr qint64 kLargestResultsFile = 64 * 1024;
+
 QString share(int count, int of) {
     return of ? QStringLiteral("%1 %").arg(qRound(100.0 * count / of)) : QStringLiteral("–");
 }
@@ -202,7 +204,8 @@ ClassSheet readClassFolder(const QString& folder) {
         if (name.compare(kClassSheetName + QStringLiteral(".csv"), Qt::CaseInsensitive) == 0) continue;
         QFile f(dir.filePath(name));
         PupilResults r;
-        if (f.open(QIODevice::ReadOnly) && readResultsCsv(f.readAll(), &r))
+        // A results file is a few hundred bytes: anything much larger is some other file, not read whole.
+        if (f.size() <= kLargestResultsFile && f.open(QIODevice::ReadOnly) && readResultsCsv(f.readAll(), &r))
             sheet.pupils << r;
         else
             ++sheet.unreadable;
