@@ -53,6 +53,36 @@ int placeWithoutReplacing(const QByteArray& temp, const QByteArray& target) {
     return ::rename(temp.constData(), target.constData()) == 0 ? 0 : errno;
 }
 
+} // namespace
+
+QString reasonFor(int error) {
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return QStringLiteral("le disque est plein");
+    case EFBIG:
+        return QStringLiteral("le fichier dépasse la taille permise sur ce disque");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("tu n'as pas le droit d'écrire à cet endroit");
+    case EROFS:
+        return QStringLiteral("ce disque ne peut pas être modifié");
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("ce dossier n'existe pas");
+    case EISDIR:
+        return QStringLiteral("ce nom est celui d'un dossier");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom du fichier est trop long");
+    case EIO:
+        return QStringLiteral("le disque n'a pas pu être lu ou écrit");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+namespace {
+
 QString write(const QString& path, const QByteArray& bytes, bool replace, bool* taken) {
     // Through a link, the file it points at is replaced and the link kept.
     QFileInfo info(path);
@@ -105,32 +135,6 @@ QString write(const QString& path, const QByteArray& bytes, bool replace, bool* 
 }
 
 } // namespace
-
-QString reasonFor(int error) {
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("le disque est plein");
-    case EFBIG:
-        return QStringLiteral("le fichier dépasse la taille permise sur ce disque");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("tu n'as pas le droit d'écrire à cet endroit");
-    case EROFS:
-        return QStringLiteral("ce disque ne peut pas être modifié");
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("ce dossier n'existe pas");
-    case EISDIR:
-        return QStringLiteral("ce nom est celui d'un dossier");
-    case ENAMETOOLONG:
-        return QStringLiteral("le nom du fichier est trop long");
-    case EIO:
-        return QStringLiteral("le disque n'a pas pu être lu ou écrit");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
-    }
-}
 
 QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     return write(path, bytes, true, nullptr);
