@@ -139,6 +139,7 @@ private slots:
     void formulasStayText();
     void runCutShort_data();
     void runCutShort();
+    void logoutCalledOffKeepsOnePair();
     void classSheet();
     void classSheetWithoutFolder();
 };
@@ -375,6 +376,25 @@ void TestClassFolder::runCutShort() {
     if (run.nav().bilan.loaded()) drv::click(run.nav().bilan, "cmdQuitter");
     QMetaObject::invokeMethod(qApp, "aboutToQuit");
     QCOMPARE(filesIn(folder.path()).size(), 2);
+}
+
+void TestClassFolder::logoutCalledOffKeepsOnePair() {
+    // The session asks the program to save (the pupil's files are left), then the logout is called off
+    // and the pupil goes on: the summary brings the same two files up to date.
+    QTemporaryDir folder;
+    drv::setClassFolder(folder.path());
+    drv::Run run;
+    toHome(run);
+    run.nav().accueil.exerciseValidated(3, true);
+    QVERIFY(run.nav().bilan.deposit().isEmpty());
+    const QStringList first = filesIn(folder.path());
+    QCOMPARE(first.size(), 2);
+    run.nav().bilan.now = [] { return kWhen.addSecs(600); };
+    run.nav().accueil.exerciseValidated(5, false);
+    drv::click(run.nav().accueil, "cmdQuitter");
+    QCOMPARE(filesIn(folder.path()), first);
+    QCOMPARE(readCsv(folder.filePath(first[0])).value(1).mid(4, 20), expectedOutcomes({3}, {5}));
+    pdf::checkSummaryPage(folder.filePath(first[1]), run.nav().bilan);
 }
 
 void TestClassFolder::classSheet() {
