@@ -39,6 +39,12 @@ int runClassSheet(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVELLE_APP_ID));
 
+    // The help, the folder dialog and its buttons in French.
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Bilan de la classe : les résultats de tous les élèves."));
@@ -49,21 +55,18 @@ int runClassSheet(int argc, char** argv) {
     parser.addPositionalArgument(QStringLiteral("dossier"),
                                  QStringLiteral("Le dossier de la classe (par défaut, celui des réglages)."),
                                  QStringLiteral("[DOSSIER]"));
-    parser.addHelpOption();
+    parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Affiche cette aide.")});
     parser.process(app);
+    if (parser.isSet(QStringLiteral("help"))) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return 0;
+    }
     const bool open = parser.isSet(QStringLiteral("ouvrir"));
     if (parser.positionalArguments().size() > 1) {
         say(stderr, QStringLiteral("morvelle3 : un seul dossier à la fois."));
         return 2;
     }
 
-    if (open) {
-        // The folder dialog and its buttons in French.
-        auto* qt = new QTranslator(&app);
-        if (qt->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-            QCoreApplication::installTranslator(qt);
-    }
     auto fail = [open](const QString& text) {
         say(stderr, QStringLiteral("morvelle3 : ") + text);
         if (open) QMessageBox::warning(nullptr, kClassSheetName, text.left(1).toUpper() + text.mid(1));
