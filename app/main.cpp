@@ -1,8 +1,10 @@
+#include "app/class_mode.h"
 #include "app/wiring.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    if (wantsClassSheet(argc, argv)) return runClassSheet(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Morvelle 3"));
     QGuiApplication::setDesktopFileName(QStringLiteral(MORVELLE_APP_ID));

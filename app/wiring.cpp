@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QSessionManager>
 #include <QTimer>
 #include <QTranslator>
 #include <algorithm>
@@ -14,6 +15,18 @@ App::App() : nav([this](int n) { exercise(n).Show(); }) {
     nav.closeExercises = [this] {
         for (int n = 1; n <= 20; ++n) exercise(n).Close();
     };
+    // A run that ends before its summary (the desktop session logging out, a signal, the program told to
+    // quit) still leaves the pupil's results for the teacher, as they stand, while its screens are loaded.
+    auto deposit = [this] {
+        const QString why = nav.bilan.deposit();
+        if (!why.isEmpty())
+            qWarning("Morvelle 3 : les résultats n'ont pas pu être déposés dans le dossier de la classe : %s",
+                     qPrintable(why));
+    };
+    QObject::connect(&forms::runEnding(), &forms::RunEnding::ending, &guard_, deposit);
+    QObject::connect(
+        qApp, &QGuiApplication::commitDataRequest, &guard_, [deposit](QSessionManager&) { deposit(); },
+        Qt::DirectConnection);
 }
 
 void App::prepareExercises() {

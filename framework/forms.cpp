@@ -300,6 +300,22 @@ void Form::made() {
     lastMade_ = nullptr;
 }
 
+void Form::offstage(const std::function<void()>& use) {
+    if (window_) {
+        use();
+        return;
+    }
+    window_ = new FormWindow(this, design());
+    build();
+    made();
+    stackControls(window_->canvas());
+    use();
+    FormWindow* w = window_;
+    window_ = nullptr;
+    delete w;
+    tabOrder_.clear();
+}
+
 void Form::hurryPictures() {
     // Drawn on other threads while this one finishes the screen: by its first paint they are ready. Those
     // started as they were made (see made) are not started again; this catches what Form_Load changed.

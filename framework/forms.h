@@ -78,6 +78,10 @@ public:
     // are built (and thrown away) at once, to learn which pictures the screen draws at which sizes, and
     // those are queued to be drawn in the background. The screen stays unloaded.
     void prepare();
+    // Builds the screen out of sight in its design state, hands it to use (which may fill it as Form_Load
+    // would) and throws the window away: what a screen would show, when it cannot be shown. A loaded screen
+    // is handed over as it stands.
+    void offstage(const std::function<void()>& use);
     FormWindow* window() const { return window_; }
     QWidget* canvas() const { return window_ ? window_->canvas() : nullptr; }
     // Closes the window as its close box does.

@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -42,6 +43,22 @@ QString writeDirectly(const QByteArray& target, const QByteArray& bytes) {
     return error ? reasonFor(error) : QString();
 }
 
+// Puts the written file in its place, never over a file already there. Not every file system knows how
+// (network shares often do not): then a second name for the file, then a plain check.
+int placeWithoutReplacing(const QByteArray& temp, const QByteArray& target) {
+    if (::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return 0;
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return errno;
+    if (::link(temp.constData(), target.constData()) == 0) {
+        ::unlink(temp.constData());
+        return 0;
+    }
+    if (errno == EEXIST) return EEXIST;
+    struct stat st {};
+    if (::lstat(target.constData(), &st) == 0) return EEXIST;
+    return ::rename(temp.constData(), target.constData()) == 0 ? 0 : errno;
+}
+
 } // namespace
 
 void abandonTemporaryFile() {
@@ -78,7 +95,9 @@ QString reasonFor(int error) {
     }
 }
 
-QString writeWholeFile(const QString& path, const QByteArray& bytes) {
+namespace {
+
+QString write(const QString& path, const QByteArray& bytes, bool replace, bool* taken) {
     // Through a link, the file it points at is replaced and the link kept.
     QFileInfo info(path);
     const QString target =
@@ -86,6 +105,10 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     const QByteArray native = QFile::encodeName(target);
     struct stat st {};
     const bool exists = ::stat(native.constData(), &st) == 0;
+    if (!replace && (exists || info.isSymLink())) {
+        *taken = true;
+        return QString();
+    }
     if (exists && S_ISDIR(st.st_mode)) return reasonFor(EISDIR);
     if (exists && !S_ISREG(st.st_mode)) return writeDirectly(native, bytes);
 
@@ -115,12 +138,32 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes) {
     if (::close(fd) != 0 && !error) error = errno;
     g_writing = false; // from here on this function alone removes or keeps it
     if (!error && g_abandoned) error = EINTR;
-    if (!error && ::rename(temp.constData(), native.constData()) != 0) error = errno;
+    if (!error) {
+        if (replace)
+            error = ::rename(temp.constData(), native.constData()) == 0 ? 0 : errno;
+        else
+            error = placeWithoutReplacing(temp, native);
+    }
     if (error) {
         ::unlink(temp.constData());
+        if (error == EEXIST && !replace) {
+            *taken = true;
+            return QString();
+        }
         return reasonFor(error);
     }
     return QString();
+}
+
+} // namespace
+
+QString writeWholeFile(const QString& path, const QByteArray& bytes) {
+    return write(path, bytes, true, nullptr);
+}
+
+QString writeNewFile(const QString& path, const QByteArray& bytes, bool* taken) {
+    *taken = false;
+    return write(path, bytes, false, taken);
 }
 
 } // namespace forms

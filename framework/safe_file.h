@@ -13,6 +13,9 @@ QString writeWholeFile(const QString& path, const QByteArray& bytes);
 // Removes the temporary file being written, if any, so that nothing is left of it, and has its writing
 // given up, what it was to replace left as it was. Safe in a signal handler.
 void abandonTemporaryFile();
+// The same, for a file that must not take another's place: when the name is already taken (also by a file
+// that appears while this one is written), nothing is written, taken is set and an empty string returned.
+QString writeNewFile(const QString& path, const QByteArray& bytes, bool* taken);
 
 // The reason for a failed system call, in words a pupil or a teacher understands.
 QString reasonFor(int error);

@@ -115,6 +115,7 @@ void frmAccueil::Image2_Click() { nav_.auteur.Show(); }
 
 void frmAccueil::exerciseValidated(int number, bool right) {
     nav_.record.Resultat[number] = right ? 1 : 0;
+    nav_.record.validated[number] = true;
     if (Picture* light = (right ? imgFeuvert : imgFeurouge)[number - 1]) light->SetVisible(true);
 }
 

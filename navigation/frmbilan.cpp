@@ -1,4 +1,5 @@
 // The results summary: the pupil, the score, one row per exercise and the notions to revise.
+#include "navigation/class_folder.h"
 #include "navigation/exercise_list.h"
 #include "navigation/navigation.h"
 
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBoundaryFinder>
+#include <QTimer>
 
 using namespace forms;
 
@@ -20,8 +22,9 @@ const int kHeadingNames[21] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 18, 17, 16, 15,
 // Most disks take 255 bytes in a name: the stem keeps well within that, cut between whole characters
 // (an emoji or a letter with its accent is never split).
 const int kMaxStemBytes = 200;
+} // namespace
 
-QString safeFileName(const QString& wanted) {
+QString safeFileName(const QString& wanted, const QString& suffix) {
     QString name = readableName(wanted);
     for (QChar& c : name)
         if (QStringLiteral("/\\:*?\"<>|").contains(c)) c = QLatin1Char('_');
@@ -35,9 +38,8 @@ QString safeFileName(const QString& wanted) {
         }
         name = name.left(cut).trimmed();
     }
-    return name + QStringLiteral(".pdf");
+    return name + suffix;
 }
-} // namespace
 
 WindowDesign frmBilan::design() const {
     return {QStringLiteral("Morvelle3 - Bilan"), WindowStyle::Sizable, 12870, 10725, 0xFFFFFF};
@@ -109,6 +111,52 @@ void frmBilan::build() {
 }
 
 void frmBilan::Form_Load() {
+    fill();
+    const QString why = deposit();
+    if (why.isEmpty()) return;
+    // Said once the summary stands on screen; the pupil goes on with it as before.
+    QTimer::singleShot(0, window(), [this, why] {
+        auto* box = new QMessageBox(
+            QMessageBox::Warning, QStringLiteral("Dossier de la classe"),
+            QStringLiteral("Le bilan n'a pas pu être déposé dans le dossier de la classe :\n%1"
+                           "\n\nRaison : %2.\n\nTu peux toujours imprimer ton bilan.")
+                .arg(QDir::toNativeSeparators(configuredClassFolder()), why),
+            QMessageBox::Ok, window());
+        box->setObjectName(QStringLiteral("msgDossier"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setModal(false);
+        box->show();
+    });
+}
+
+QString frmBilan::deposit() {
+    const Module1& r = nav_.record;
+    // Only for a pupil who said who they are, and again only when the results changed since (a logout
+    // the desktop called off, and the pupil went on).
+    if (r.Nom.isEmpty() || (!depositedAs_.isEmpty() && deposited_ == r)) return QString();
+    const QString folder = configuredClassFolder();
+    if (folder.isEmpty()) return QString();
+    Page shown;
+    offstage([this, &shown] {
+        if (!loaded()) fill();
+        shown = page();
+    });
+    if (depositedAs_.isEmpty()) depositedAt_ = now();
+    const QString why = depositRun(folder, resultsOf(r, depositedAt_), shown, &depositedAs_);
+    if (why.isEmpty()) deposited_ = r;
+    return why;
+}
+
+Page frmBilan::page() {
+    cmdQuitter->SetVisible(false);
+    cmdPrint->SetVisible(false);
+    const Page shown = captureClientArea(*this);
+    cmdQuitter->SetVisible(true);
+    cmdPrint->SetVisible(true);
+    return shown;
+}
+
+void frmBilan::fill() {
     const Module1& r = nav_.record;
     lblNom->setCaption(readableName(r.Nom));
     lblPrenom->setCaption(readableName(r.Prenom));
@@ -151,12 +199,8 @@ void frmBilan::layOutIdentity() {
 }
 
 void frmBilan::cmdPrint_Click() {
-    cmdQuitter->SetVisible(false);
-    cmdPrint->SetVisible(false);
-    const Page page = captureClientArea(*this);
-    cmdQuitter->SetVisible(true);
-    cmdPrint->SetVisible(true);
-    if (!printer || !printer(page)) offerPdf(page);
+    const Page shown = page();
+    if (!printer || !printer(shown)) offerPdf(shown);
 }
 
 void frmBilan::offerPdf(const Page& page) {

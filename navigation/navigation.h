@@ -4,6 +4,7 @@
 #include "framework/printing.h"
 #include "navigation/module1.h"
 
+#include <QDateTime>
 #include <array>
 #include <functional>
 
@@ -115,6 +116,13 @@ public:
     // Where the page goes, and where the pupil chooses to save it as PDF instead (empty: cancelled).
     std::function<bool(const forms::Page&)> printer = forms::printOnDefaultPrinter;
     std::function<QString(QWidget* parent, const QString& proposedName)> choosePdfFile;
+    // The time the run is left in the class folder under.
+    std::function<QDateTime()> now = [] { return QDateTime::currentDateTime(); };
+
+    // Leaves the run in the class folder, when one is set: the summary's page and the results, as they
+    // stand (also when the run ends before the summary opens). One pair of files a run, written again if
+    // the results change. Empty, or why it failed.
+    QString deposit();
 
 protected:
     forms::WindowDesign design() const override;
@@ -126,9 +134,18 @@ protected:
 
 private:
     void layOutIdentity();
+    void fill();
+    // The page the summary prints: the client area without its two buttons.
+    forms::Page page();
     void offerPdf(const forms::Page& page);
     Navigation& nav_;
+    Module1 deposited_;   // the record as last left in the class folder
+    QString depositedAs_; // its files there, without the suffix
+    QDateTime depositedAt_;
 };
+
+// A file name from a text the pupil typed: no character a disk refuses, short enough for any disk.
+QString safeFileName(const QString& wanted, const QString& suffix = QStringLiteral(".pdf"));
 
 struct Navigation {
     explicit Navigation(std::function<void(int)> openExercise) : openExercise(std::move(openExercise)) {}

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2 poppler-utils qt6-wayland libxcb1-dev)
+PACKAGES=(cmake g++ make qt6-base-dev qt6-svg-dev libqt6svg6 qt6-translations-l10n fonts-liberation2 poppler-utils qt6-wayland libxcb1-dev python3)
 
 install_missing() { # extra packages...
     local missing=()

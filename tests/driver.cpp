@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
 
 using namespace forms;
 
@@ -23,6 +25,26 @@ const QString kCorrection = QStringLiteral("Regarde la correction puis clique su
 namespace {
 bool g_ended = false;
 
+// The settings the tests run with: folders of their own, empty until a test writes there, for the tests
+// and for any program they start; never the settings of the machine the tests run on.
+struct OwnSettings {
+    OwnSettings() {
+        QDir(dir.path()).mkpath(QStringLiteral("user/morvelle3"));
+        QDir(dir.path()).mkpath(QStringLiteral("system/morvelle3"));
+        for (const bool system : {false, true}) {
+            const QString base = dir.filePath(system ? QStringLiteral("system") : QStringLiteral("user"));
+            qputenv(system ? "XDG_CONFIG_DIRS" : "XDG_CONFIG_HOME", QFile::encodeName(base));
+            QSettings::setPath(QSettings::NativeFormat,
+                               system ? QSettings::SystemScope : QSettings::UserScope, base);
+        }
+    }
+    QTemporaryDir dir;
+};
+OwnSettings& ownSettings() {
+    static OwnSettings s;
+    return s;
+}
+
 QWidget* widgetOf(const Form& f, const QString& name) {
     Control* c = control(f, name);
     return c ? c->widget() : nullptr;
@@ -30,7 +52,27 @@ QWidget* widgetOf(const Form& f, const QString& name) {
 
 } // namespace
 
+QString settingsFile(bool system) {
+    return ownSettings().dir.filePath(system ? QStringLiteral("system/morvelle3/morvelle3.conf")
+                                             : QStringLiteral("user/morvelle3/morvelle3.conf"));
+}
+
+void setClassFolder(const QString& folder, bool system) {
+    const QString path = settingsFile(system);
+    QFile::remove(path);
+    if (folder.isNull()) return;
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly)) return;
+    f.write("[classe]\ndossier=" + folder.toUtf8() + "\n");
+    // Qt reads a settings file again only when its size or time changed: each file written here gets a
+    // time of its own, so that two of the same size written within a millisecond are told apart.
+    f.flush();
+    static int written = 0;
+    f.setFileTime(QDateTime::currentDateTime().addSecs(-3600 + ++written), QFileDevice::FileModificationTime);
+}
+
 Run::Run() {
+    ownSettings();
     static const bool initialised = [] {
         initialiseProgram();
         return true;

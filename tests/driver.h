@@ -33,6 +33,11 @@ private:
     std::unique_ptr<App> app_;
 };
 
+// The tests' own settings files, the user's or the system's (a Run points the program at them).
+QString settingsFile(bool system = false);
+// Names the class folder in one of them, as a teacher writes it; a null folder removes the file.
+void setClassFolder(const QString& folder, bool system = false);
+
 // Lets queued work run, and pending deletions of unloaded windows happen.
 void settle();
 
