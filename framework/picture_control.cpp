@@ -25,9 +25,6 @@ int buttonCode(Qt::MouseButton b) {
     }
 }
 
-} // namespace
-
-namespace {
 const QString kDragHelp = QStringLiteral(
     "Espace ou Entrée pour le prendre, puis flèches ou Tab pour choisir où le déposer, Espace ou Entrée "
     "pour le déposer, Échap pour le reposer.");
