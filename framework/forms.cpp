@@ -282,14 +282,10 @@ void Form::focusFirst(bool fresh) {
 
 void Form::prepare() {
     if (window_ || run().ended) return;
-    window_ = new FormWindow(this, design());
-    build();
-    for (QWidget* w : window_->findChildren<QWidget*>())
-        if (auto* p = dynamic_cast<Picture*>(w)) p->prepare();
-    FormWindow* w = window_;
-    window_ = nullptr;
-    delete w;
-    tabOrder_.clear();
+    offstage([this] {
+        for (QWidget* w : window_->findChildren<QWidget*>())
+            if (auto* p = dynamic_cast<Picture*>(w)) p->prepare();
+    });
 }
 
 void Form::made() {
